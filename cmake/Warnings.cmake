@@ -1,0 +1,18 @@
+# Warning flags for the project's own targets: harbrook_warnings(<target>).
+function(harbrook_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wnon-virtual-dtor
+    -Wno-missing-field-initializers)
+  if(HARBROOK_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+# A GoogleTest executable registered with CTest: harbrook_test(<name> SOURCES ... LIBS ...).
+function(harbrook_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  harbrook_warnings(${name})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "HARBROOK_TEST_CACHE=${CMAKE_BINARY_DIR}/testdata")
+endfunction()

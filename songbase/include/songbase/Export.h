@@ -1,0 +1,2 @@
+#pragma once
+#define SONGBASE_API __attribute__((visibility("default")))

@@ -1,0 +1,2 @@
+#pragma once
+#define SOUNDKIT_API __attribute__((visibility("default")))

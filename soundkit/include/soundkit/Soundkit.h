@@ -1,0 +1,58 @@
+#pragma once
+// Soundkit: what the program needs of a music file. Whether the unit can play it, its tag and
+// stream data for the track records, and its decoding to a PCM WAV file.
+#include <soundkit/Export.h>
+#include <songbase/Records.h>
+#include <platform/MessageTarget.h>
+
+#include <cstdint>
+
+// CheckFormat result codes (0 = playable).
+enum SoundkitCheck : int {
+    SK_CHECK_OK = 0,
+    SK_CHECK_EXTENSION = 1,      // not .mp3/.wma, or the path cannot be converted
+    SK_CHECK_UNREADABLE = 2,     // cannot open the file or read its format
+    SK_CHECK_SAMPLE_RATE = 3,
+    SK_CHECK_BIT_RATE = 4,
+    SK_CHECK_DRM = 5,
+    SK_CHECK_FORMAT_TAG = 6,     // not MP3 (0x0055) or WMA (0x0161)
+    SK_CHECK_CHANNELS = 8,
+    SK_CHECK_FILE_SIZE = 9,      // larger than 200 MiB
+};
+
+constexpr std::uint64_t kSoundkitMaxFileSize = 209715200;  // 200 MiB
+constexpr int kWavHeaderSize = 46;
+
+class SOUNDKIT_API CSoundkit {
+public:
+    // `target` receives the decoding messages (may be null); checks and information pass null
+    // and zero messages.
+    CSoundkit(platform::MessageTarget* target = nullptr, unsigned progressMessage = 0,
+              unsigned completionMessage = 0);
+    CSoundkit(const CSoundkit&) = default;
+    CSoundkit& operator=(const CSoundkit&) = default;
+    ~CSoundkit() = default;
+
+    // A result code of SoundkitCheck.
+    int CheckFormat(const char* path);
+
+    // Fills the caller's zeroed detail record (all but its type and size words) and the optional
+    // outputs. 1 on success, 0 on failure.
+    int GetInfo(const char* path, AVT_Tk_DetailInfo* detail, unsigned short* tagTrackNo,
+                std::uint32_t* fileSize);
+
+    // Decodes `source` to a 16-bit PCM WAV file with the 46-byte header at `wavPath`, posting
+    // progress (wParam 0, lParam percent) and, at the end of every run, the completion message.
+    // 1 when decoded completely and not stopped; 0 otherwise. One decode at a time per process.
+    int DecodeRun(const char* source, const char* wavPath);
+
+    // Stops the running decode, if any (callable from another thread). Sets this object's stop
+    // flag to 1 when there was a decode to stop, else 0. Always returns 1.
+    int DecodeStop();
+
+private:
+    platform::MessageTarget* m_target;
+    unsigned m_progressMessage;
+    unsigned m_completionMessage;
+    int m_stop = 0;
+};
