@@ -5,6 +5,7 @@
 #include <songbase/Records.h>
 #include <platform/MessageTarget.h>
 
+#include <atomic>
 #include <cstdint>
 
 // CheckFormat result codes (0 = playable).
@@ -29,8 +30,9 @@ public:
     // and zero messages.
     CSoundkit(platform::MessageTarget* target = nullptr, unsigned progressMessage = 0,
               unsigned completionMessage = 0);
-    CSoundkit(const CSoundkit&) = default;
-    CSoundkit& operator=(const CSoundkit&) = default;
+    // Copies target, messages and the stop flag.
+    CSoundkit(const CSoundkit& other);
+    CSoundkit& operator=(const CSoundkit& other);
     ~CSoundkit() = default;
 
     // A result code of SoundkitCheck.
@@ -54,5 +56,6 @@ private:
     platform::MessageTarget* m_target;
     unsigned m_progressMessage;
     unsigned m_completionMessage;
-    int m_stop = 0;
+    // Set by DecodeStop, possibly from another thread than the one running DecodeRun.
+    std::atomic<int> m_stop = 0;
 };
