@@ -1,0 +1,71 @@
+#include <mydb/MyDbFileReader.h>
+
+#include <mydb/MyDbData.h>
+#include <mydb/MyDbLineParser.h>
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+struct LineBuffer {
+    char* data = nullptr;
+    std::size_t capacity = 0;
+    ~LineBuffer() { std::free(data); }
+};
+
+std::string_view withoutLineEnd(const char* data, std::size_t size) {
+    std::string_view line(data, size);
+    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+int readErrorCode(int error) {
+    if (error == ENOENT) return CTransferData::kFileNotFound;
+    if (error == EACCES || error == EPERM) return CTransferData::kCannotRead;
+    return CMyDbData::kLoadError;
+}
+
+FilePtr openRegularFile(const std::string& path) {
+    FilePtr file(std::fopen(path.c_str(), "rb"));
+    struct stat status {};
+    if (file && (::fstat(::fileno(file.get()), &status) != 0 || S_ISDIR(status.st_mode)))
+        file.reset();
+    return file;
+}
+
+}  // namespace
+
+int MyDbFileReader::Read(const std::string& path, std::vector<MyDbRow>& rows) {
+    FilePtr file = openRegularFile(path);
+    if (!file) return CTransferData::kCannotRead;
+
+    std::vector<MyDbRow> read;
+    LineBuffer buffer;
+    for (;;) {
+        errno = 0;
+        ssize_t n = ::getline(&buffer.data, &buffer.capacity, file.get());
+        if (n < 0) {
+            // -1 without end of file is a read or allocation failure, never a short file.
+            if (!std::feof(file.get()) || std::ferror(file.get())) return readErrorCode(errno);
+            break;
+        }
+        if (read.size() >= static_cast<std::size_t>(CMyDbData::kMaxRows)) return CMyDbData::kTooManyRows;
+        MyDbRow row;
+        if (!MyDbLineParser::Parse(withoutLineEnd(buffer.data, static_cast<std::size_t>(n)), row))
+            return CMyDbData::kNotMyDbFile;
+        read.push_back(row);
+    }
+    rows = std::move(read);
+    return CTransferData::kOk;
+}

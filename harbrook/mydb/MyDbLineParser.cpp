@@ -1,0 +1,91 @@
+#include <mydb/MyDbLineParser.h>
+
+#include <mydb/MyDbFieldCheck.h>
+#include <outside/Textaid.h>
+
+#include <array>
+#include <climits>
+#include <cstring>
+
+namespace {
+
+// Columns 0 ... 8 of a line; missing ones are empty, anything after column 8 is ignored.
+using Columns = std::array<std::string_view, kMyDbFieldCount>;
+
+Columns splitColumns(std::string_view line) {
+    Columns columns{};
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        std::size_t tab = line.find('\t');
+        columns[i] = line.substr(0, tab);
+        if (tab == std::string_view::npos) break;
+        line.remove_prefix(tab + 1);
+    }
+    return columns;
+}
+
+bool allEmpty(const Columns& columns) {
+    for (auto c : columns) {
+        if (!c.empty()) return false;
+    }
+    return true;
+}
+
+// Character-check selectors and options per field kind.
+struct FieldRule {
+    unsigned short selector;
+    int option1, option2, option3;
+};
+constexpr FieldRule kNoRule{16, 0, 1, 0};
+constexpr FieldRule kTitleRule{0x700, 0, 0, 1};
+constexpr FieldRule kReadingRule{3, 0, 0, 1};
+constexpr FieldRule kNameRule{0x700, 0, 1, 0};
+
+bool admits(std::string_view text, const FieldRule& rule) {
+    return MyDbFieldCheck::Admits(text, rule.selector, rule.option1, rule.option2, rule.option3);
+}
+
+void takeIfAdmitted(MyDbRow& row, MyDbField field, std::string_view text, const FieldRule& rule) {
+    if (admits(text, rule)) mydb::setField(row, field, text);
+}
+
+void takeGenre(MyDbRow& row, std::string_view text) {
+    if (text.find('\0') != std::string_view::npos) return;
+    auto number = MyDbFieldCheck::ReadDecimal(text);
+    if (!number || *number < INT_MIN || *number > INT_MAX) return;
+    char name[256];
+    std::memset(name, 0, sizeof name);
+    if (CTextaid::GenreIntToStr(static_cast<int>(*number), name) == 0) return;
+    name[sizeof name - 1] = '\0';
+    mydb::setField(row, MyDbField::Genre, name);
+}
+
+void takeCommonFields(MyDbRow& row, const Columns& c) {
+    if (admits(c[1], kNoRule) && MyDbFieldCheck::NumberCheck(c[1], 1, 99, 2))
+        mydb::setField(row, MyDbField::No, c[1]);
+    takeIfAdmitted(row, MyDbField::Title, c[2], kTitleRule);
+    if (admits(c[3], kReadingRule) || c[3] == " ") mydb::setField(row, MyDbField::TitleReading, c[3]);
+    takeIfAdmitted(row, MyDbField::Artist, c[4], kNameRule);
+    takeGenre(row, c[5]);
+    if (MyDbFieldCheck::YearCheck(c[6])) mydb::setField(row, MyDbField::Year, c[6]);
+}
+
+}  // namespace
+
+bool MyDbLineParser::Parse(std::string_view line, MyDbRow& row) {
+    row = mydb::blankRow();
+    const Columns c = splitColumns(line);
+    const MyDbRowKind kind = mydb::commandKind(c[0]);
+    if (kind == MyDbRowKind::Blank || kind == MyDbRowKind::Unknown) return allEmpty(c);
+
+    const bool playlist = kind == MyDbRowKind::Playlist;
+    mydb::setField(row, MyDbField::Command, playlist ? mydb::kPlaylistCommand : mydb::kTrackCommand);
+    takeCommonFields(row, c);
+    if (!playlist) return true;
+    if (mydb::equalsIgnoringCase(c[0], mydb::kCdCommand)) {
+        takeIfAdmitted(row, MyDbField::CandidateTitle, c[7], kNameRule);
+    } else {
+        takeIfAdmitted(row, MyDbField::ArtistReading, c[7], kReadingRule);
+        takeIfAdmitted(row, MyDbField::CandidateTitle, c[8], kNameRule);
+    }
+    return true;
+}
