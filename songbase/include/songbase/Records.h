@@ -119,6 +119,28 @@ struct Songbase_ListRecord {
     AVT_FileHeader fileHeader;   // "PlInfo", body offset 72
 };
 
+// One track's entry in a playlist's PLINFO file (160 bytes), built from its detail information.
+struct AVT_Pl_TrackEntry {
+    std::int32_t type;          // 7
+    std::int32_t size;          // 160
+    std::uint16_t trackNo;
+    std::uint16_t genre;
+    std::uint16_t minutes;
+    std::uint16_t seconds;
+    std::uint16_t bitRate;      // kbit/s, 0xFFFF for variable
+    std::uint16_t reserved1;
+    char title[33];
+    char titleReading[65];
+    char artist[33];
+    std::uint8_t reserved2[9];
+};
+
+// Precedes the music file's bytes in a TRACK file: type 10, then the data length + 8.
+struct AVT_Tk_DataHeader {
+    std::int32_t type;          // 10
+    std::uint32_t length;       // music file size + 8
+};
+
 #pragma pack(pop)
 
 constexpr int kMaxTracksPerList = 99;
@@ -193,6 +215,17 @@ AVT_CHECK_OFFSET(Songbase_Track, distinct, 426);
 AVT_CHECK_OFFSET(Songbase_Track, master, 594);
 AVT_CHECK_OFFSET(Songbase_Track, fileHeader, 674);
 AVT_CHECK_OFFSET(Songbase_Track, padding, 714);
+
+static_assert(sizeof(AVT_Pl_TrackEntry) == 160);
+AVT_CHECK_OFFSET(AVT_Pl_TrackEntry, trackNo, 8);
+AVT_CHECK_OFFSET(AVT_Pl_TrackEntry, bitRate, 16);
+AVT_CHECK_OFFSET(AVT_Pl_TrackEntry, reserved1, 18);
+AVT_CHECK_OFFSET(AVT_Pl_TrackEntry, title, 20);
+AVT_CHECK_OFFSET(AVT_Pl_TrackEntry, titleReading, 53);
+AVT_CHECK_OFFSET(AVT_Pl_TrackEntry, artist, 118);
+AVT_CHECK_OFFSET(AVT_Pl_TrackEntry, reserved2, 151);
+
+static_assert(sizeof(AVT_Tk_DataHeader) == 8);
 
 static_assert(sizeof(Songbase_ListRecord) == 344);
 AVT_CHECK_OFFSET(Songbase_ListRecord, master, 224);
