@@ -1,0 +1,112 @@
+// harbrook-cli check: whether the navigation unit can play each music file, with the track
+// information the music records would get.
+#include "Command.h"
+
+#include <soundkit/Soundkit.h>
+
+#include <platform/Cp932.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr const char* kUsage = "usage: harbrook-cli check [--tsv] FILE...\n";
+
+// The check report's reason per result code.
+const char* reasonText(int code) {
+    switch (code) {
+    case SK_CHECK_OK: return "OK";
+    case SK_CHECK_EXTENSION: return "ファイル拡張子不正";
+    case SK_CHECK_UNREADABLE: return "フォーマット情報取得できず";
+    case SK_CHECK_SAMPLE_RATE: return "サンプリング周波数不正";
+    case SK_CHECK_BIT_RATE: return "ビットレート不正";
+    case SK_CHECK_DRM: return "DRM付き不正";
+    case SK_CHECK_FORMAT_TAG: return "フォーマットタグが MP3(0x0055) WMA(0x0161) 以外";
+    case SK_CHECK_CHANNELS: return "チャンネル数不正";
+    case SK_CHECK_FILE_SIZE: return "ファイルサイズ不正";
+    default: return "?";
+    }
+}
+
+struct FileReport {
+    int code = 0;
+    bool hasInfo = false;
+    AVT_Tk_DetailInfo detail{};
+    unsigned short tagTrack = 0;
+};
+
+FileReport examine(const std::string& path) {
+    CSoundkit kit;
+    FileReport r;
+    r.code = kit.CheckFormat(path.c_str());
+    r.hasInfo = kit.GetInfo(path.c_str(), &r.detail, &r.tagTrack, nullptr) == 1;
+    return r;
+}
+
+// A record text field as UTF-8 that cannot break a tab-separated line.
+std::string fieldUtf8(const char* field, std::size_t size) {
+    std::string text = platform::cp932ToUtf8Lossy(platform::fieldText(field, size));
+    for (char& c : text) {
+        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+    }
+    return text;
+}
+
+void printTsv(const std::string& path, const FileReport& r) {
+    if (!r.hasInfo) {
+        std::printf("%s\t%d\t0\t\t\t\t\t\t\n", path.c_str(), r.code);
+        return;
+    }
+    const AVT_Tk_DetailInfo& d = r.detail;
+    std::printf("%s\t%d\t%u\t%u\t%u\t%u\t%u\t%s\t%s\n", path.c_str(), r.code, d.codec, d.minutes,
+                d.seconds, d.bitRate, r.tagTrack, fieldUtf8(d.title, sizeof d.title).c_str(),
+                fieldUtf8(d.artist, sizeof d.artist).c_str());
+}
+
+void printReadable(const std::string& path, const FileReport& r) {
+    std::printf("[%d] %s  %s", r.code, reasonText(r.code), path.c_str());
+    if (r.hasInfo) {
+        const AVT_Tk_DetailInfo& d = r.detail;
+        std::string rate = d.bitRate == 0xFFFF ? "VBR" : std::to_string(d.bitRate) + "kbit/s";
+        std::printf("  (%s %u:%02u %s #%u \"%s\" / \"%s\")", d.codec == AVT_CODEC_MP3 ? "MP3" : "WMA",
+                    d.minutes, d.seconds, rate.c_str(), r.tagTrack, fieldUtf8(d.title, sizeof d.title).c_str(),
+                    fieldUtf8(d.artist, sizeof d.artist).c_str());
+    }
+    std::printf("\n");
+}
+
+int run(const std::vector<std::string>& args) {
+    bool tsv = false;
+    bool optionsDone = false;
+    std::vector<std::string> files;
+    for (const auto& arg : args) {
+        if (!optionsDone && arg == "--") {
+            optionsDone = true;
+        } else if (!optionsDone && arg == "--tsv") {
+            tsv = true;
+        } else if (!optionsDone && arg.size() > 1 && arg[0] == '-') {
+            std::fprintf(stderr, "harbrook-cli check: unknown option '%s'\n%s", arg.c_str(), kUsage);
+            return cli::kExitUsage;
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.empty()) {
+        std::fprintf(stderr, "%s", kUsage);
+        return cli::kExitUsage;
+    }
+    bool allPlayable = true;
+    for (const auto& path : files) {
+        FileReport r = examine(path);
+        allPlayable = allPlayable && r.code == SK_CHECK_OK;
+        tsv ? printTsv(path, r) : printReadable(path, r);
+    }
+    std::fflush(stdout);
+    return allPlayable ? cli::kExitOk : cli::kExitFailed;
+}
+
+}  // namespace
+
+HARBROOK_CLI_COMMAND(check, "check", "check [--tsv] FILE...",
+                     "whether the unit can play each MP3/WMA file, with its track information", run);
