@@ -37,7 +37,9 @@ void decrement(std::uint16_t& counter) {
 }
 
 // Numbers a track for its position: detail and master track numbers, playlist number, file name.
+// The master entry's codec always follows the detail information.
 void numberTrack(Songbase_Track& t, int list, int track) {
+    t.master.codec = t.detail.codec;
     t.detail.trackNo = static_cast<std::uint16_t>(track + 1);
     t.master.trackNo = static_cast<std::uint16_t>(track + 1);
     t.master.playlistNo = static_cast<std::uint16_t>(list + 1);
@@ -48,7 +50,6 @@ void numberTrack(Songbase_Track& t, int list, int track) {
 void fillNewTrack(Songbase_Track& t, int list, int track, const char* path) {
     t.master.type = AVT_TYPE_TRACK_MASTER;
     t.master.size = sizeof(AVT_Mtr_PlTrackInfo);
-    t.master.codec = t.detail.codec;
     std::strcpy(t.path, path);
     t.detail.type = AVT_TYPE_TRACK_DETAIL;
     t.detail.size = sizeof(AVT_Tk_DetailInfo);
@@ -268,11 +269,12 @@ int CSongbase::GetPlayListMtr(const int& list, AVT_Mtr_PlTrackInfo** out) {
 }
 
 namespace {
-// Copies a master entry but keeps what the store maintains: GUID, numbers and file name.
+// Copies a master entry but keeps what the store maintains: GUID, codec, numbers and file name.
 void copyMasterKeepingNumbers(AVT_Mtr_PlTrackInfo& dst, const AVT_Mtr_PlTrackInfo& src) {
     const AVT_Mtr_PlTrackInfo kept = dst;
     std::memmove(&dst, &src, sizeof dst);
     dst.guid = kept.guid;
+    dst.codec = kept.codec;
     dst.playlistNo = kept.playlistNo;
     dst.trackNo = kept.trackNo;
     std::memcpy(dst.fileName, kept.fileName, sizeof dst.fileName);
@@ -503,6 +505,7 @@ int CSongbase::SetTrackInfo(const int& list, const int& track, const AVT_Tk_Deta
     const auto trackNo = t->detail.trackNo;
     std::memmove(&t->detail, &info, sizeof t->detail);
     t->detail.trackNo = trackNo;
+    t->master.codec = t->detail.codec;
     songbase::terminateTextFields(*t);
     pl.record.info.minutes = minutes;
     pl.record.info.seconds = seconds;

@@ -97,7 +97,7 @@ public:
     static int SetTrackInfo(const int& list, const int& track, const AVT_Tk_DetailInfo& info);
     // Pointer to the track's master list entry.
     static int GetTrackMtr(const int& list, const int& track, AVT_Mtr_PlTrackInfo** out);
-    // Copies the master entry; the store-kept GUID, numbers and file name stay.
+    // Copies the master entry; the store-kept GUID, codec, numbers and file name stay.
     static int SetTrackMtr(const int& list, const int& track, const AVT_Mtr_PlTrackInfo& mtr);
     // Pointer to the track's mood result (distinct information).
     static int GetDURoInfo(const int& list, const int& track, AVT_Tk_DistinctInfo** out);
