@@ -1,0 +1,171 @@
+// Loads arbitrary bytes as a myDB text file. Whatever the input, loading must not crash, must
+// either succeed with at most 10000 rows or fail with a load code while leaving the rows as they
+// were, and what loaded must come back unchanged through the writer (track rows drop their year).
+// Inputs whose first byte is odd are read as a recipe for myDB-like lines, so that random inputs
+// reach the field checks rather than stopping at the first line.
+#include <mydb/MyDbData.h>
+#include <mydb/MyDbFileWriter.h>
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kCommands[] = {"#Playlist", "#Track", "#CD", "#track",
+                                 "#PLAYLIST", "#cd",    "",    "#Track"};
+const char* const kValues[] = {
+    "", "1", "12", "99", "100", "0", "05", "-5", " ", "1999", "0", "99999", "abc", "Title", "\t",
+    "\x82\xa0\x82\xa2",                   // hiragana
+    "\x83\x41\x83\x43",                   // katakana
+    "\xb1\xb2",                           // half-width katakana
+    "\x8a\xbf\x8e\x9a\x8a\xbf\x8e\x9a",   // kanji
+    "\x81",                               // a lone lead byte
+    "\xef\xbb\xbf",                       // a UTF-8 byte order mark
+    "\xe3\x81\x82",                       // hiragana in UTF-8
+    "\x1a", "\r", "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA",
+};
+template <typename T, std::size_t N>
+const char* pick(const T (&table)[N], std::uint8_t b) {
+    return table[b % N];
+}
+
+// Per line: a command byte (0xFF: an unknown command, which refuses the file; an empty command
+// takes no columns), a column count byte, then one byte per column choosing its value (0xFF: an
+// embedded NUL, 0xFE: the next byte as it stands), and the line end.
+std::string tokensToText(const std::uint8_t* data, std::size_t size) {
+    std::string text;
+    std::size_t i = 0;
+    auto next = [&]() -> std::uint8_t { return i < size ? data[i++] : 0; };
+    while (i < size) {
+        const std::uint8_t command = next();
+        const char* commandText = command == 0xFF ? "#Other" : pick(kCommands, command);
+        text += commandText;
+        int columns = next() % 11;
+        if (*commandText == '\0') columns = 0;
+        for (; columns > 0 && i < size; --columns) {
+            text.push_back('\t');
+            const std::uint8_t b = next();
+            if (b == 0xFF) {
+                text.push_back('\0');
+            } else if (b == 0xFE) {
+                text.push_back(static_cast<char>(next()));
+            } else {
+                text += pick(kValues, b);
+            }
+        }
+        text += (next() % 4 == 0) ? "\n" : "\r\n";
+    }
+    return text;
+}
+
+// A fresh file each time: rewriting a truncated file makes ext4 flush it on close.
+void writeBytes(const std::string& path, const std::string& bytes) {
+    ::unlink(path.c_str());
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) std::abort();
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) std::abort();
+    std::fclose(f);
+}
+
+std::vector<MyDbRow> rowsOf(const CMyDbData& store) {
+    std::vector<MyDbRow> rows(static_cast<std::size_t>(store.GetRowCount()));
+    for (int i = 0; i < store.GetRowCount(); ++i) store.GetRow(i, rows[static_cast<std::size_t>(i)]);
+    return rows;
+}
+
+bool sameRows(const std::vector<MyDbRow>& a, const std::vector<MyDbRow>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::memcmp(&a[i], &b[i], sizeof(MyDbRow)) != 0) return false;
+    }
+    return true;
+}
+
+void require(bool condition, const char* what) {
+    if (condition) return;
+    std::fprintf(stderr, "MydbFuzz: %s\n", what);
+    std::abort();
+}
+
+// The two files every input uses, in a folder removed at exit.
+struct Scratch {
+    std::string folder, input, again;
+};
+
+void removeScratch();
+
+const Scratch& scratch() {
+    static const Scratch s = [] {
+        char pattern[] = "/tmp/harbrook-mydb-fuzz-XXXXXX";
+        require(::mkdtemp(pattern) != nullptr, "cannot create a scratch folder");
+        const std::string folder = std::string(pattern) + "/";
+        return Scratch{folder, folder + "in.txt", folder + "again.txt"};
+    }();
+    // Registered once `s` exists, so the clean-up runs before `s` is destroyed.
+    [[maybe_unused]] static const bool cleanup = std::atexit(removeScratch) == 0;
+    return s;
+}
+
+void removeScratch() {
+    ::unlink(scratch().input.c_str());
+    ::unlink(scratch().again.c_str());
+    ::rmdir(scratch().folder.c_str());
+}
+
+// A store that already holds rows, so that a failed load can be seen to leave them alone.
+CMyDbData& storeWithRows() {
+    static CMyDbData store;
+    if (store.GetRowCount() != 2) {
+        store.RemoveAllRows();
+        MyDbRow row = mydb::blankRow();
+        mydb::setField(row, MyDbField::Command, "#Playlist");
+        mydb::setField(row, MyDbField::No, "1");
+        store.InsertRow(0, row);
+        mydb::setField(row, MyDbField::Command, "#Track");
+        store.InsertRow(1, row);
+    }
+    return store;
+}
+
+void checkRoundTrip(const std::vector<MyDbRow>& loaded) {
+    std::vector<MyDbRow> expected = loaded;
+    for (MyDbRow& row : expected) {
+        if (mydb::rowKind(row) == MyDbRowKind::Track) mydb::setField(row, MyDbField::Year, "");
+    }
+    writeBytes(scratch().again, MyDbFileWriter::Format(loaded));
+    CMyDbData again;
+    require(again.Load(scratch().again), "written rows do not load again");
+    require(sameRows(rowsOf(again), expected), "rows change when written and read again");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const bool tokens = size > 0 && (data[0] & 1);
+    const std::string bytes = tokens ? tokensToText(data + 1, size - 1)
+                                     : std::string(reinterpret_cast<const char*>(data), size);
+    writeBytes(scratch().input, bytes);
+
+    CMyDbData& store = storeWithRows();
+    const std::vector<MyDbRow> before = rowsOf(store);
+    if (!store.Load(scratch().input)) {
+        const int code = store.ResultCode();
+        require(code == CMyDbData::kTooManyRows || code == CMyDbData::kNotMyDbFile ||
+                    code == CMyDbData::kLoadError,
+                "unexpected load failure code");
+        require(sameRows(rowsOf(store), before), "a failed load changed the rows");
+        return 0;
+    }
+    require(store.GetRowCount() <= CMyDbData::kMaxRows, "more than 10000 rows loaded");
+    const bool passed = store.Check();
+    require(passed == (store.ResultCode() == 0), "check result and code disagree");
+    require(passed || !store.ErrorText().empty(), "a failed check has no message");
+    checkRoundTrip(rowsOf(store));
+    return 0;
+}
