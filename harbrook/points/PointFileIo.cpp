@@ -2,6 +2,7 @@
 
 #include <platform/AtomicFile.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace points {
@@ -11,9 +12,16 @@ FileRead readFilePrefix(const std::string& path, std::size_t maxBytes,
     bytes.clear();
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return FileRead::CannotOpen;
-    bytes.resize(maxBytes);
-    std::size_t got = maxBytes > 0 ? std::fread(bytes.data(), 1, maxBytes, file) : 0;
-    bool failed = std::ferror(file) != 0;
+    // Grow as the file delivers, so a generous bound costs nothing for a small file.
+    constexpr std::size_t kChunk = 256 * 1024;
+    std::size_t got = 0;
+    while (got < maxBytes) {
+        bytes.resize(got + std::min(kChunk, maxBytes - got));
+        const std::size_t n = std::fread(bytes.data() + got, 1, bytes.size() - got, file);
+        got += n;
+        if (got < bytes.size()) break;  // end of file or error
+    }
+    const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     bytes.resize(got);
     return failed ? FileRead::ReadError : FileRead::Ok;

@@ -13,6 +13,8 @@
 #include <points/PointRecordFileWriter.h>
 #include <points/PointResult.h>
 
+#include "TestPictures.h"
+
 #include <testsupport/ScratchDir.h>
 #include <testsupport/TestAudio.h>
 
@@ -337,26 +339,9 @@ TEST(IndexFileTest, HoldsAtMost200Entries) {
     EXPECT_EQ(writer.size(), 200);
 }
 
-namespace {
-
-PictureHolder gradient(int width, int height) {
-    std::vector<std::uint8_t> bits(PictureHolder::rowLengthFor(width) * height, 0);
-    PictureHolder p;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            auto* px = bits.data() + (height - 1 - y) * PictureHolder::rowLengthFor(width) + 3 * x;
-            px[0] = static_cast<std::uint8_t>(x * 20);
-            px[1] = static_cast<std::uint8_t>(y * 40);
-            px[2] = 200;
-        }
-    EXPECT_TRUE(p.setBits(width, height, bits));
-    return p;
-}
-
-}  // namespace
 
 TEST(PictureFileTest, WritesA24BitBottomUpBitmap) {
-    const PictureHolder p = gradient(5, 3);  // rows of 15 bytes padded to 16
+    const PictureHolder p = test::gradientPicture(5, 3);  // rows of 15 bytes padded to 16
     const std::string b = asString(PointPictureFileWriter::bytes(p));
     ASSERT_EQ(b.size(), 54u + 16 * 3);
     EXPECT_EQ(b.substr(0, 2), "BM");
@@ -380,7 +365,7 @@ TEST(PictureFileTest, WritesA24BitBottomUpBitmap) {
 
 TEST(PictureFileTest, WrittenBitmapLoadsBackPixelForPixel) {
     ScratchDir dir;
-    const PictureHolder p = gradient(7, 4);
+    const PictureHolder p = test::gradientPicture(7, 4);
     ASSERT_TRUE(PointPictureFileWriter::write(dir.file("p.BMP"), p));
     PictureHolder back;
     ASSERT_TRUE(PictureLoader::load(dir.file("p.BMP"), 128, 102, back));
@@ -441,7 +426,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, PictureFormatTest,
 
 TEST(PictureLoaderTest, FailureKeepsThePreviousPicture) {
     ScratchDir dir;
-    PictureHolder p = gradient(3, 3);
+    PictureHolder p = test::gradientPicture(3, 3);
     const auto before = p.bits();
     writeFile(dir.file("junk.jpg"), "not a picture at all");
     EXPECT_FALSE(PictureLoader::load(dir.file("junk.jpg"), 128, 102, p));
