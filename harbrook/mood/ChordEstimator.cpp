@@ -14,29 +14,33 @@ void ChordEstimator::Reset() {
 }
 
 void ChordEstimator::Estimate(const Chroma& chroma) {
+    Estimate(chroma.Values(), chroma.Chosen(), chroma.ChosenCount());
+}
+
+void ChordEstimator::Estimate(const int* chroma, const int* chosen, int chosenCount) {
     std::memset(m_score, 0, sizeof m_score);
     std::memset(m_used, 0, sizeof m_used);
-    if (chroma.Roughness() / 12 <= kMinRoughness) {
+    if (ChromaRoughness(chroma) / 12 <= kMinRoughness) {
         m_previous = m_current;
         return;
     }
-    const bool matched = ScoreChords(chroma);
+    const bool matched = ScoreChords(chroma, chosen, chosenCount);
     m_previous = m_current;
     if (!matched) return;
     PickCandidates();
     CorrectRelativeKey();
 }
 
-bool ChordEstimator::ScoreChords(const Chroma& chroma) {
+bool ChordEstimator::ScoreChords(const int* chroma, const int* chosen, int chosenCount) {
     // The chosen classes' chroma over two octaves, so that intervals need no wrap.
     int doubled[2 * kPitchClasses] = {};
-    for (int c = 0; c < chroma.ChosenCount(); ++c) {
-        const int k = chroma.Chosen()[c];
-        doubled[k] = doubled[k + kPitchClasses] = chroma.Value(k);
+    for (int c = 0; c < chosenCount; ++c) {
+        const int k = chosen[c];
+        doubled[k] = doubled[k + kPitchClasses] = chroma[k];
     }
     int matches = 0;
-    for (int c = 0; c < chroma.ChosenCount(); ++c) {
-        const int r = chroma.Chosen()[c];
+    for (int c = 0; c < chosenCount; ++c) {
+        const int r = chosen[c];
         for (int t = 0; t < kChordTypes && matches < kMaxMatches; ++t) {
             const ChordType& type = kChordTypeTable[t];
             const int third = r + type.third;

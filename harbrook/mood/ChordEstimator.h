@@ -22,13 +22,15 @@ public:
 
     void Reset();
     void Estimate(const Chroma& chroma);
+    // The same from a normalised chroma (12 values) and its chosen classes in order of choice.
+    void Estimate(const int* chroma, const int* chosen, int chosenCount);
 
     const ChordCandidates& Current() const { return m_current; }
     const ChordCandidates& Previous() const { return m_previous; }
     int Score(int type, int root) const { return m_score[type][root]; }
 
 private:
-    bool ScoreChords(const Chroma& chroma);
+    bool ScoreChords(const int* chroma, const int* chosen, int chosenCount);
     void PickCandidates();
     void CorrectRelativeKey();
 

@@ -93,10 +93,10 @@ void Chroma::Choose() {
     }
 }
 
-int Chroma::Roughness() const {
+int ChromaRoughness(const int* values) {
     int sum = 0;
     for (int k = 0; k + 1 < kPitchClasses; ++k) {
-        const int d = m_value[k + 1] - m_value[k];
+        const int d = values[k + 1] - values[k];
         sum += d < 0 ? -d : d;
     }
     return sum;

@@ -6,6 +6,9 @@
 
 namespace mood {
 
+// Sum of |V[k+1] - V[k]| over a 12-class chroma: how far it is from flat.
+int ChromaRoughness(const int* values);
+
 class Chroma {
 public:
     static constexpr int kLevels = 30;
@@ -22,7 +25,7 @@ public:
     // Level 0 ... 30 of a note in the last frame.
     int NoteLevel(int octave, int pitchClass) const { return m_noteLevel[octave][pitchClass]; }
     // Sum of |V[k+1] - V[k]| over the normalised chroma.
-    int Roughness() const;
+    int Roughness() const { return ChromaRoughness(m_value); }
 
 private:
     void LevelNotes(const float* db);
