@@ -1,0 +1,35 @@
+#pragma once
+// The colours of Harbrook's skin: the calm dark-blue and silver theme the generated images are
+// painted in, plus the fixed colours the skinned windows draw with. Windows that fill space next to
+// a skin image (the caption bar behind images 130/131, for example) use these so the seams match.
+#include <QColor>
+
+namespace ui::palette {
+
+// Theme, darkest to lightest.
+inline const QColor kNight{0x0B, 0x15, 0x24};      // deepest navy: caption bar, splash edges
+inline const QColor kNavy{0x13, 0x24, 0x3B};       // bars and button bodies
+inline const QColor kDeepBlue{0x1D, 0x38, 0x5C};   // raised bar gradients
+inline const QColor kSteel{0x2F, 0x5B, 0x8C};      // active tab and highlights
+inline const QColor kSkyBlue{0x56, 0x97, 0xDD};    // accent (same as the start-up status line)
+inline const QColor kMist{0x8B, 0xAC, 0xCF};       // soft accent, secondary text on dark
+inline const QColor kSilver{0xC4, 0xCD, 0xD8};     // metallic trim
+inline const QColor kPearl{0xE9, 0xEE, 0xF4};      // light panels (dialog background top)
+
+// The caption bar's fill behind images 130 and 131 (the images are painted on it).
+inline const QColor kCaptionFill = kNight;
+
+// Skinned dialogs.
+inline const QColor kDialogBorder{0x00, 0x00, 0x00};
+inline const QColor kCaptionOutline{0xD8, 0xDB, 0xE6};
+inline const QColor kCaptionText{0xF0, 0xF0, 0xF0};
+inline const QColor kLabelText{0x3C, 0x3C, 0x3C};   // "&b" and "&n" labels
+inline const QColor kHintText{0x7D, 0x99, 0xBA};    // "&c" labels
+
+// The zoom effect's outline (drawn with XOR).
+inline const QColor kZoomOutline{0x80, 0x80, 0x80};
+
+// Mask colour of bitmap resources used as image lists.
+inline const QColor kImageListMask{0xFF, 0x00, 0xFF};
+
+}  // namespace ui::palette
