@@ -5,7 +5,9 @@
 #include <ui/SkinPalette.h>
 #include <ui/UiFont.h>
 
+#include <QBitmap>
 #include <QPainter>
+#include <QPixmap>
 
 namespace {
 
@@ -81,13 +83,15 @@ void FramePreview::paintEvent(QPaintEvent*) {
     p.fillRect(0, listTop, w, listBottom - listTop, QColor(0x96, 0xB3, 0xD7));
     p.setFont(MakeUiFont(false, 100));
     const char* rows[] = {"東京タワー", "横浜中華街", "箱根湯本駅", "富士山五合目", "浜名湖サービスエリア"};
-    const CSkinImage& states = Image(kPointStateIcons);
+    // The state icons are an image list: magenta is transparent.
+    QPixmap states = QPixmap::fromImage(Image(kPointStateIcons).Image());
+    states.setMask(states.createMaskFromColor(ui::palette::kImageListMask));
     for (int r = 0; r < 5; ++r) {
         const QRect row(0, listTop + 2 + r * 18, w - 14, 18);
         const bool selected = r == 1;
         p.fillRect(row, QColor(0xC9, 0xDE, 0xF1));
         p.fillRect(row.adjusted(1, 1, -1, -1), selected ? QColor(0x6B, 0x89, 0xB1) : QColor(0x96, 0xB3, 0xD7));
-        states.Draw(p, 2, row.top() + 2, 33, 13, 33 * (1 + r % 3), 0, -1, -1);
+        p.drawPixmap(2, row.top() + 2, states, 33 * (1 + r % 3), 0, 33, 13);
         p.setPen(selected ? Qt::white : QColor(0x18, 0x1A, 0x16));
         p.drawText(row.adjusted(44, 0, 0, 0), Qt::AlignVCenter, QString::fromUtf8(rows[r]));
     }

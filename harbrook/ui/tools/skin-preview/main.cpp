@@ -1,7 +1,9 @@
 // skin-preview: renders the skin and sample skinned windows to PNG files for a visual check.
-// Usage: harbrook_skin_preview <output folder>
+// Usage: harbrook_skin_preview <output folder> [--screen]
 // Writes frame.png (main window mock-up), options.png, point-entry.png and question.png (dialogs),
-// splash.png (start-up window with its texts) and sheet.png (every image by number).
+// splash.png (start-up window with its texts) and sheet.png (every image by number). With
+// --screen it also shows the mock-up as the main frame with a translucent dialog opening over it
+// (zoom effect included) and writes a screenshot, screen.png (run it under xvfb-run).
 #include "ContactSheet.h"
 #include "FramePreview.h"
 #include "PreviewDialog.h"
@@ -14,8 +16,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
+#include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -50,11 +55,36 @@ QImage renderSplash() {
     return image;
 }
 
+// Real windows on a real screen: the dialog opens with its zoom effect over the mock main frame.
+bool renderScreen(const QString& folder) {
+    ui::FixedEffectSettings live;
+    live.sound = false;
+    live.transparent = true;
+    ui::SkinContext::SetSettings(&live);
+    FramePreview frame;
+    frame.move(20, 20);
+    frame.show();
+    ui::SkinContext::SetMainFrame(&frame, nullptr);
+    PreviewDialog dialog(PreviewDialog::Kind::PointEntry, &frame);
+    dialog.SetZoom(true);
+    QImage shot;
+    QTimer::singleShot(300, &dialog, [&] { dialog.show(); });
+    QTimer::singleShot(1200, &dialog, [&] {
+        shot = frame.screen()->grabWindow(0).toImage();
+        dialog.done(QDialog::Accepted);
+        QApplication::quit();
+    });
+    QApplication::exec();
+    ui::SkinContext::SetMainFrame(nullptr, nullptr);
+    return save(shot, folder, "screen.png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: harbrook_skin_preview <output folder>\n");
+    const bool screen = argc == 3 && std::strcmp(argv[2], "--screen") == 0;
+    if (argc != 2 && !screen) {
+        std::fprintf(stderr, "usage: harbrook_skin_preview <output folder> [--screen]\n");
         return 2;
     }
     QApplication app(argc, argv);
@@ -70,7 +100,8 @@ int main(int argc, char** argv) {
                     save(renderDialog(PreviewDialog::Kind::PointEntry), folder, "point-entry.png") &&
                     save(renderDialog(PreviewDialog::Kind::Question), folder, "question.png") &&
                     save(renderSplash(), folder, "splash.png") &&
-                    save(PaintContactSheet(), folder, "sheet.png");
+                    save(PaintContactSheet(), folder, "sheet.png") &&
+                    (!screen || renderScreen(folder));
     ui::SkinContext::SetSettings(nullptr);
     return ok ? 0 : 1;
 }

@@ -86,9 +86,18 @@ void tabFace(QPainter& painter, const QRectF& rect, const FaceColours& colours) 
     painter.restore();
 }
 
-void paintFace(QPainter& painter, const ButtonSpec& spec, const QRectF& rect, const FaceColours& colours) {
+void paintFace(QPainter& painter, const ButtonSpec& spec, const QRectF& rect, int frame,
+               const FaceColours& colours) {
     if (!colours.face) return;
-    if (spec.family == ButtonFamily::Tab) return tabFace(painter, rect, colours);
+    if (spec.family == ButtonFamily::Tab) {
+        tabFace(painter, rect, colours);
+        // Tabs that are not selected stand behind the bar's light baseline; the selected one
+        // opens into the view below.
+        if (frame != ui::kFrameLatched) {
+            painter.fillRect(QRectF(rect.left(), rect.bottom() - 1, rect.width(), 1), QColor(0xC9, 0xDE, 0xF1));
+        }
+        return;
+    }
     const qreal radius = spec.family == ButtonFamily::Choice ? 7 : std::min<qreal>(rect.height() / 2, 6);
     const QRectF faceRect = spec.family == ButtonFamily::Ghost ? rect.adjusted(0, 1, 0, -1) : rect;
     RoundedFace(painter, faceRect, spec.family == ButtonFamily::Ghost ? 3 : radius, colours.top,
@@ -139,7 +148,7 @@ QImage ButtonStrip(const ButtonSpec& spec) {
         painter.setClipRect(rect);
         spec.backdrop(painter, rect);
         const FaceColours colours = faceFor(spec.family, f);
-        paintFace(painter, spec, QRectF(rect), colours);
+        paintFace(painter, spec, QRectF(rect), f, colours);
         paintContent(painter, spec, QRectF(rect), f, colours.text);
         painter.restore();
     }
