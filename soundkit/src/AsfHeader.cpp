@@ -89,20 +89,21 @@ bool truthy(std::uint16_t type, std::span<const std::uint8_t> value) {
 
 }  // namespace
 
-bool AsfHeader::read(const std::string& path) {
+AsfHeader::ReadResult AsfHeader::read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
     std::vector<std::uint8_t> bytes(kHeaderPreamble);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), kHeaderPreamble)) return false;
+    in.read(reinterpret_cast<char*>(bytes.data()), kHeaderPreamble);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     ByteReader preamble(bytes);
-    if (!preamble.guidAt(0, kHeaderObject)) return false;
+    if (!preamble.guidAt(0, kHeaderObject)) return ReadResult::NotAsf;
+    if (bytes.size() < kHeaderPreamble) return ReadResult::Malformed;
     std::uint64_t size = preamble.le(16, 8);
-    if (size < kHeaderPreamble || size > kMaxHeaderBytes) return false;
+    if (size < kHeaderPreamble || size > kMaxHeaderBytes) return ReadResult::Malformed;
     bytes.resize(size);
     in.read(reinterpret_cast<char*>(bytes.data()) + kHeaderPreamble,
             static_cast<std::streamsize>(size - kHeaderPreamble));
     bytes.resize(kHeaderPreamble + static_cast<std::size_t>(in.gcount()));
-    return parse(bytes);
+    return parse(bytes) ? ReadResult::Ok : ReadResult::Malformed;
 }
 
 bool AsfHeader::parse(std::span<const std::uint8_t> bytes) {

@@ -18,9 +18,10 @@ public:
     // The largest header we read from disk (album art can make headers a few MiB long).
     static constexpr std::uint64_t kMaxHeaderBytes = 32u << 20;
 
-    // Reads and parses the header at the start of the file. False when the file is not ASF or
-    // its header is malformed.
-    bool read(const std::string& path);
+    enum class ReadResult { NotAsf, Ok, Malformed };
+    // Reads and parses the header at the start of the file. Malformed: the file starts like
+    // ASF but its header object cannot be read whole.
+    ReadResult read(const std::string& path);
     // Parses header bytes (the header object from offset 0).
     bool parse(std::span<const std::uint8_t> bytes);
 

@@ -4,13 +4,21 @@
 #include "Id3TextEncoding.h"
 #include "MediaSource.h"
 
+#include <sys/stat.h>
+
 namespace soundkit {
 
 SourceDetails SourceInspector::inspect(const std::string& path) {
     SourceDetails details;
+    // Only regular files: opening a FIFO or a device could block forever.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return details;
     // Protected WMA is refused before anything else, like the runtime refusing to open it.
+    // An ASF header we cannot read whole may hide protection: refuse it.
     AsfHeader asf;
-    bool isAsf = asf.read(path);
+    AsfHeader::ReadResult asfRead = asf.read(path);
+    if (asfRead == AsfHeader::ReadResult::Malformed) return details;
+    bool isAsf = asfRead == AsfHeader::ReadResult::Ok;
     if (isAsf && asf.encrypted()) {
         details.status = SourceDetails::Status::Protected;
         return details;
