@@ -70,8 +70,14 @@ void CPointData::newPictureName(int slot) {
                              PointFileNames::pictureName(PointStamp::now(), slot));
 }
 
-void CPointData::setCommentText(int slot, std::string_view text) {
+// A comment for slot 10 to 509; an empty text removes it.
+void CPointData::setComment(int slot, std::string_view text) {
     auto& s = m_Slots[slot];
+    s.commentChanged = true;
+    if (text.empty()) {
+        removeComment(slot);
+        return;
+    }
     s.comment = std::string(text.substr(0, platform::cp932CutLength(text, kCommentBufferBytes - 1)));
     platform::copyCp932Field(s.record.commentName, sizeof s.record.commentName,
                              PointFileNames::commentName(PointStamp::now(), slot));
@@ -155,7 +161,7 @@ bool CPointData::PutPoint(int slot, const PointEntry* entry) {
     setFreshStamps(s.record);
     setPointPosition(s.record, entry->longitude, entry->latitude);
 
-    SetComment(slot, entry->comment[0] ? entry->comment : nullptr);
+    setComment(slot, platform::fieldText(entry->comment, sizeof entry->comment));
 
     s.pictureChanged = true;
     if (entry->picture && entry->picture->hasBits()) {
@@ -213,8 +219,7 @@ bool CPointData::PastePoint(int slot, const PointClip* clip) {
     setFreshStamps(s.record);
     s.state = kStateChanged;
     // The clip's text may lack its terminator: take at most the buffer's bytes.
-    const std::string_view comment = platform::fieldText(clip->comment, sizeof clip->comment);
-    SetComment(slot, comment.empty() ? nullptr : std::string(comment).c_str());
+    setComment(slot, platform::fieldText(clip->comment, sizeof clip->comment));
     s.pictureChanged = true;
     if (clip->picture && clip->picture->hasBits()) {
         s.picture.copyFrom(*clip->picture);
@@ -230,12 +235,7 @@ bool CPointData::PastePoint(int slot, const PointClip* clip) {
 
 bool CPointData::SetComment(int slot, const char* text) {
     if (!isUserSlot(slot)) return false;
-    m_Slots[slot].commentChanged = true;
-    if (!text || !*text) {
-        removeComment(slot);
-    } else {
-        setCommentText(slot, text);
-    }
+    setComment(slot, text ? std::string_view(text) : std::string_view());
     return true;
 }
 

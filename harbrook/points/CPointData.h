@@ -134,7 +134,7 @@ private:
     void clearSlot(PointSlot& slot);
     void setFreshStamps(PointRecord& record) const;
     void newPictureName(int slot);
-    void setCommentText(int slot, std::string_view text);
+    void setComment(int slot, std::string_view text);
     void removeComment(int slot);
     int countUserPoints(int firstSlot, bool (*stateMatches)(std::int32_t)) const;
     static bool matchesSelection(std::int32_t state, int selection);

@@ -3,7 +3,8 @@
 #include <points/CPointData.h>
 
 #include <points/PictureLoader.h>
-#include <points/PointCommentFile.h>
+#include <points/PointCommentFileReader.h>
+#include <points/PointCommentFileWriter.h>
 #include <points/PointFileNames.h>
 #include <points/PointFolders.h>
 #include <points/PointGroupFileReader.h>
@@ -40,7 +41,7 @@ std::string commentNameOf(const PointRecord& r) {
 bool CPointData::ReadCommentFile(int slot, const std::string& path) {
     if (!isSlot(slot)) return false;
     std::string text;
-    const int code = PointCommentFile::read(path, text);
+    const int code = PointCommentFileReader::read(path, text);
     if (code != kPointOk) {
         SetResultCode(code);
         return false;
@@ -53,7 +54,7 @@ bool CPointData::ReadCommentFile(int slot, const std::string& path) {
 }
 
 bool CPointData::WriteCommentFile(const std::string& text, const std::string& path) {
-    const int code = PointCommentFile::write(path, text);
+    const int code = PointCommentFileWriter::write(path, text);
     if (code != kPointOk) SetResultCode(code);
     return code == kPointOk;
 }

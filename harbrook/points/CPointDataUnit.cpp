@@ -3,7 +3,7 @@
 #include <points/CPointData.h>
 
 #include <points/PictureLoader.h>
-#include <points/PointCommentFile.h>
+#include <points/PointCommentFileReader.h>
 #include <points/PointFileNames.h>
 #include <points/PointFolders.h>
 #include <points/PointGroupFileWriter.h>
@@ -101,7 +101,7 @@ void CPointData::loadUnitSlot(int slot, const PointFolders& folders) {
     if (!commentName.empty()) {
         std::string text;
         if (PointFileNames::isPlainFileName(commentName) &&
-            PointCommentFile::read(folders.detailFolder() + commentName, text) == kPointOk) {
+            PointCommentFileReader::read(folders.detailFolder() + commentName, text) == kPointOk) {
             s.comment = std::move(text);
             s.commentFromUnit = true;
             s.commentChanged = false;
@@ -132,7 +132,7 @@ bool CPointData::putBack(const std::vector<KeptPoint>& kept) {
         auto& s = m_Slots[slot];
         s.record = k.record;
         s.record.slot = static_cast<std::int16_t>(slot);
-        SetComment(slot, k.comment ? k.comment->c_str() : nullptr);
+        setComment(slot, k.comment ? std::string_view(*k.comment) : std::string_view());
         if (k.picture.hasBits()) {
             s.picture.copyFrom(k.picture);
             newPictureName(slot);

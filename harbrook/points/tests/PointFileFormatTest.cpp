@@ -1,7 +1,8 @@
 // Byte layouts of the point files: record file (both layouts), group file, index files, picture
 // and comment files, stamps, names and folders.
 #include <points/PictureLoader.h>
-#include <points/PointCommentFile.h>
+#include <points/PointCommentFileReader.h>
+#include <points/PointCommentFileWriter.h>
 #include <points/PointFileHeader.h>
 #include <points/PointFileNames.h>
 #include <points/PointFolders.h>
@@ -435,11 +436,11 @@ TEST(PictureLoaderTest, FailureKeepsThePreviousPicture) {
 }
 
 TEST(CommentFileTest, NormalisesLineEndsToCrLf) {
-    EXPECT_EQ(PointCommentFile::withCrLfLineEnds("a\nb\r\nc\rd\n"), "a\r\nb\r\nc\rd\r\n");
+    EXPECT_EQ(PointCommentFileReader::withCrLfLineEnds("a\nb\r\nc\rd\n"), "a\r\nb\r\nc\rd\r\n");
     ScratchDir dir;
     writeFile(dir.file("c.txt"), "line1\nline2\r\n");
     std::string comment;
-    ASSERT_EQ(PointCommentFile::read(dir.file("c.txt"), comment), kPointOk);
+    ASSERT_EQ(PointCommentFileReader::read(dir.file("c.txt"), comment), kPointOk);
     EXPECT_EQ(comment, "line1\r\nline2\r\n");
 }
 
@@ -449,21 +450,21 @@ TEST(CommentFileTest, KeepsTheFirst4096Bytes) {
     text[10] = '0';
     writeFile(dir.file("long.txt"), text);
     std::string comment;
-    ASSERT_EQ(PointCommentFile::read(dir.file("long.txt"), comment), kPointOk);
+    ASSERT_EQ(PointCommentFileReader::read(dir.file("long.txt"), comment), kPointOk);
     EXPECT_EQ(comment, text.substr(0, 4096));
     // A double-byte character across the cut is dropped whole.
-    EXPECT_EQ(PointCommentFile::cutComment(std::string(4095, 'a') + "\x82\xA0"), std::string(4095, 'a'));
-    EXPECT_EQ(PointCommentFile::cutComment(std::string("ab\0cd", 5)), "ab");
+    EXPECT_EQ(PointCommentFileReader::cutComment(std::string(4095, 'a') + "\x82\xA0"), std::string(4095, 'a'));
+    EXPECT_EQ(PointCommentFileReader::cutComment(std::string("ab\0cd", 5)), "ab");
 }
 
 TEST(CommentFileTest, WritesTheBytesExactlyAndReportsFailures) {
     ScratchDir dir;
     const std::string text = "\x93\xFA\x96\x7B\r\nline";
-    ASSERT_EQ(PointCommentFile::write(dir.file("c.txt"), text), kPointOk);
+    ASSERT_EQ(PointCommentFileWriter::write(dir.file("c.txt"), text), kPointOk);
     EXPECT_EQ(readFile(dir.file("c.txt")), text);
-    EXPECT_EQ(PointCommentFile::write(dir.file("no/such/c.txt"), text), kCommentSaveFailed);
+    EXPECT_EQ(PointCommentFileWriter::write(dir.file("no/such/c.txt"), text), kCommentSaveFailed);
     std::string comment = "kept";
-    EXPECT_EQ(PointCommentFile::read(dir.file("missing.txt"), comment), kCommentReadFailed);
+    EXPECT_EQ(PointCommentFileReader::read(dir.file("missing.txt"), comment), kCommentReadFailed);
     EXPECT_EQ(comment, "kept");
 }
 

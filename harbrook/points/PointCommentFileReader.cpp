@@ -1,4 +1,4 @@
-#include <points/PointCommentFile.h>
+#include <points/PointCommentFileReader.h>
 
 #include <points/PointFileIo.h>
 #include <points/PointResult.h>
@@ -10,7 +10,7 @@
 
 namespace points {
 
-std::string PointCommentFile::withCrLfLineEnds(std::string_view text) {
+std::string PointCommentFileReader::withCrLfLineEnds(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 8);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -21,22 +21,18 @@ std::string PointCommentFile::withCrLfLineEnds(std::string_view text) {
     return out;
 }
 
-std::string PointCommentFile::cutComment(std::string_view text) {
+std::string PointCommentFileReader::cutComment(std::string_view text) {
     text = text.substr(0, text.find('\0'));
     return std::string(text.substr(0, platform::cp932CutLength(text, kMaxCommentBytes)));
 }
 
-int PointCommentFile::read(const std::string& path, std::string& comment) {
+int PointCommentFileReader::read(const std::string& path, std::string& comment) {
     std::vector<std::uint8_t> bytes;
     if (readFilePrefix(path, kMaxCommentBytes + 1, bytes) != FileRead::Ok)
         return kCommentReadFailed;
     const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     comment = cutComment(withCrLfLineEnds(raw));
     return kPointOk;
-}
-
-int PointCommentFile::write(const std::string& path, std::string_view comment) {
-    return writeWholeFile(path, comment.data(), comment.size()) ? kPointOk : kCommentSaveFailed;
 }
 
 }  // namespace points
