@@ -40,9 +40,14 @@ bool MyDbFieldCheck::NumberCheck(std::string_view text, int minimum, int maximum
 
 bool MyDbFieldCheck::Admits(std::string_view text, unsigned short selector, int option1,
                             int option2, int option3) {
-    if (text.find('\0') != std::string_view::npos) return false;
     const std::string terminated(text);
-    return CTextaid::CheckCode(terminated.c_str(), selector, option1, option2, option3) == 0;
+    return AdmitsTerminated(terminated, selector, option1, option2, option3);
+}
+
+bool MyDbFieldCheck::AdmitsTerminated(std::string_view text, unsigned short selector, int option1,
+                                      int option2, int option3) {
+    if (text.find('\0') != std::string_view::npos) return false;
+    return CTextaid::CheckCode(text.data(), selector, option1, option2, option3) == 0;
 }
 
 bool MyDbFieldCheck::YearCheck(std::string_view text) {

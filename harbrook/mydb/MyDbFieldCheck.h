@@ -18,6 +18,9 @@ public:
     // when every character is admitted. Text with an embedded NUL is never admitted.
     static bool Admits(std::string_view text, unsigned short selector, int option1, int option2,
                        int option3);
+    // The same for a view whose byte past the end is a NUL (no copy is made).
+    static bool AdmitsTerminated(std::string_view text, unsigned short selector, int option1,
+                                 int option2, int option3);
 
     // atoi's reading of `text`: optional white space, an optional sign, then digits; 0 when no
     // digit follows. Saturates instead of overflowing.

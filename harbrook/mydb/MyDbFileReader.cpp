@@ -51,6 +51,7 @@ int MyDbFileReader::Read(const std::string& path, std::vector<MyDbRow>& rows) {
     if (!file) return CTransferData::kCannotRead;
 
     std::vector<MyDbRow> read;
+    read.reserve(256);
     LineBuffer buffer;
     for (;;) {
         errno = 0;

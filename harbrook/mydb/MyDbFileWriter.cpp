@@ -5,7 +5,7 @@
 
 std::string MyDbFileWriter::Format(const std::vector<MyDbRow>& rows) {
     std::string bytes;
-    bytes.reserve(rows.size() * 64);
+    bytes.reserve(rows.size() * 96);
     for (const MyDbRow& row : rows) MyDbLineWriter::Append(row, bytes);
     return bytes;
 }

@@ -6,19 +6,26 @@
 #include <array>
 #include <climits>
 #include <cstring>
+#include <string>
 
 namespace {
 
-// Columns 0 ... 8 of a line; missing ones are empty, anything after column 8 is ignored.
+// Columns 0 ... 8 of a line; missing ones are empty, anything after column 8 is ignored. Each
+// column is a view into `storage`, a copy of the line whose TABs became NULs, so every column is
+// NUL-terminated for the text library without a copy of its own.
 using Columns = std::array<std::string_view, kMyDbFieldCount>;
 
-Columns splitColumns(std::string_view line) {
-    Columns columns{};
+Columns splitColumns(std::string_view line, std::string& storage) {
+    storage.assign(line);
+    Columns columns;
+    columns.fill(std::string_view("", 0));
+    std::string_view rest(storage);
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        std::size_t tab = line.find('\t');
-        columns[i] = line.substr(0, tab);
+        std::size_t tab = rest.find('\t');
+        columns[i] = rest.substr(0, tab);
         if (tab == std::string_view::npos) break;
-        line.remove_prefix(tab + 1);
+        storage[static_cast<std::size_t>(rest.data() - storage.data()) + tab] = '\0';
+        rest.remove_prefix(tab + 1);
     }
     return columns;
 }
@@ -41,7 +48,8 @@ constexpr FieldRule kReadingRule{3, 0, 0, 1};
 constexpr FieldRule kNameRule{0x700, 0, 1, 0};
 
 bool admits(std::string_view text, const FieldRule& rule) {
-    return MyDbFieldCheck::Admits(text, rule.selector, rule.option1, rule.option2, rule.option3);
+    return MyDbFieldCheck::AdmitsTerminated(text, rule.selector, rule.option1, rule.option2,
+                                            rule.option3);
 }
 
 void takeIfAdmitted(MyDbRow& row, MyDbField field, std::string_view text, const FieldRule& rule) {
@@ -73,7 +81,8 @@ void takeCommonFields(MyDbRow& row, const Columns& c) {
 
 bool MyDbLineParser::Parse(std::string_view line, MyDbRow& row) {
     row = mydb::blankRow();
-    const Columns c = splitColumns(line);
+    thread_local std::string storage;
+    const Columns c = splitColumns(line, storage);
     const MyDbRowKind kind = mydb::commandKind(c[0]);
     if (kind == MyDbRowKind::Blank || kind == MyDbRowKind::Unknown) return allEmpty(c);
 

@@ -10,7 +10,11 @@ namespace {
 // A TAB, CR or LF inside a field would split the row when the file is read back; they are written
 // as spaces. No CP932 trail byte takes these values, so replacing bytes is safe.
 void appendField(std::string& out, std::string_view text) {
-    for (char c : text) out.push_back((c == '\t' || c == '\r' || c == '\n') ? ' ' : c);
+    const std::size_t start = out.size();
+    out += text;
+    for (std::size_t i = start; i < out.size(); ++i) {
+        if (out[i] == '\t' || out[i] == '\r' || out[i] == '\n') out[i] = ' ';
+    }
 }
 
 void appendColumn(std::string& out, std::string_view text) {

@@ -54,7 +54,14 @@ std::string_view fieldText(const MyDbRow& row, MyDbField field) {
 
 void setField(MyDbRow& row, MyDbField field, std::string_view cp932) {
     FieldSpan s = fieldSpan(row, field);
-    if (s.data) platform::copyCp932Field(s.data, s.size, cp932);
+    if (!s.data) return;
+    if (cp932.size() >= s.size) {
+        platform::copyCp932Field(s.data, s.size, cp932);
+        return;
+    }
+    // Fits whole: no character boundary to look for.
+    std::memcpy(s.data, cp932.data(), cp932.size());
+    std::memset(s.data + cp932.size(), 0, s.size - cp932.size());
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {

@@ -1,0 +1,116 @@
+// myDB store: load, check and save of a full 10000-row file. The file is the one named by
+// HARBROOK_MYDB_BENCH_FILE (bench/mydb.sh passes the file it also converts with iconv), or a
+// generated one. `MydbBench --write-sample FILE` writes the generated file and exits.
+#include <mydb/MyDbData.h>
+#include <platform/Cp932.h>
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// 100 playlists of 99 tracks: 10000 rows with Japanese titles, readings, genres and years.
+std::string sampleFile() {
+    auto cp = [](const std::string& utf8) { return platform::utf8ToCp932(utf8).value(); };
+    const std::string album = cp("アルバムのタイトル"), albumReading = cp("あるばむのたいとる");
+    const std::string artist = cp("アーティスト名"), artistReading = cp("あーてぃすとめい");
+    const std::string song = cp("曲のタイトル　その"), songReading = cp("きょくのたいとる");
+    std::string text;
+    for (int p = 1; p <= 100; ++p) {
+        text += "#Playlist\t99\t" + album + std::to_string(p) + "\t" + albumReading + "\t" +
+                artist + "\t" + std::to_string(p % 15 + 1) + "\t" + std::to_string(1950 + p) +
+                "\t" + artistReading + "\t" + album + "\r\n";
+        for (int t = 1; t <= 99; ++t) {
+            text += "#Track\t" + std::to_string(t) + "\t" + song + std::to_string(t) + "\t" +
+                    songReading + "\t" + artist + "\t" + std::to_string(t % 15 + 1) + "\r\n";
+        }
+    }
+    return text;
+}
+
+bool writeBytes(const std::string& path, const std::string& bytes) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+const std::string& benchFolder() {
+    static const std::string folder = [] {
+        char pattern[] = "/tmp/harbrook-mydb-bench-XXXXXX";
+        return std::string(::mkdtemp(pattern) ? pattern : "/tmp");
+    }();
+    return folder;
+}
+
+const std::string& inputFile() {
+    static const std::string path = [] {
+        if (const char* given = std::getenv("HARBROOK_MYDB_BENCH_FILE")) return std::string(given);
+        std::string generated = benchFolder() + "/MYDB.txt";
+        writeBytes(generated, sampleFile());
+        return generated;
+    }();
+    return path;
+}
+
+void fail(benchmark::State& state, const CMyDbData& store) {
+    state.SkipWithError(("result code " + std::to_string(store.ResultCode())).c_str());
+}
+
+void BM_MydbLoad(benchmark::State& state) {
+    CMyDbData store;
+    for (auto _ : state) {
+        if (!store.Load(inputFile())) return fail(state, store);
+    }
+    state.counters["rows"] = store.GetRowCount();
+}
+
+void BM_MydbCheck(benchmark::State& state) {
+    CMyDbData store;
+    if (!store.Load(inputFile())) return fail(state, store);
+    for (auto _ : state) benchmark::DoNotOptimize(store.Check());
+}
+
+void BM_MydbSave(benchmark::State& state) {
+    CMyDbData store;
+    if (!store.Load(inputFile())) return fail(state, store);
+    const std::string out = benchFolder() + "/saved.txt";
+    for (auto _ : state) {
+        if (!store.Save(out)) return fail(state, store);
+    }
+}
+
+// What the ratio against iconv is taken from: the whole open-check-save round.
+void BM_MydbLoadCheckSave(benchmark::State& state) {
+    const std::string out = benchFolder() + "/saved.txt";
+    for (auto _ : state) {
+        CMyDbData store;
+        if (!store.Load(inputFile())) return fail(state, store);
+        benchmark::DoNotOptimize(store.Check());
+        if (!store.Save(out)) return fail(state, store);
+    }
+}
+
+BENCHMARK(BM_MydbLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MydbCheck)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MydbSave)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MydbLoadCheckSave)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--write-sample") == 0)
+        return writeBytes(argv[2], sampleFile()) ? 0 : 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::remove((benchFolder() + "/saved.txt").c_str());
+    std::remove((benchFolder() + "/MYDB.txt").c_str());
+    ::rmdir(benchFolder().c_str());
+    return 0;
+}
