@@ -18,6 +18,12 @@ struct MyDbRow {
     char candidateTitle[33];  // playlist rows only
     std::int32_t deleteMark;  // 0 or 1; only the editor's delete command sets it
 };
+// The capacities the unit's text database allows (terminator included); callers cut to them.
+static_assert(sizeof(MyDbRow::command) == 17 && sizeof(MyDbRow::no) == 3);
+static_assert(sizeof(MyDbRow::title) == 33 && sizeof(MyDbRow::titleReading) == 65);
+static_assert(sizeof(MyDbRow::artist) == 33 && sizeof(MyDbRow::genre) == 33);
+static_assert(sizeof(MyDbRow::year) == 5 && sizeof(MyDbRow::artistReading) == 65);
+static_assert(sizeof(MyDbRow::candidateTitle) == 33);
 
 // The nine fields in file and grid column order.
 enum class MyDbField : int {

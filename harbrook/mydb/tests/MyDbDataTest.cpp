@@ -128,6 +128,19 @@ INSTANTIATE_TEST_SUITE_P(Limits, LineCountTest,
                          ::testing::Values(LineCountCase{0, true}, LineCountCase{10000, true},
                                            LineCountCase{10001, false}));
 
+TEST_F(MyDbDataTest, VeryLongLinesLoadWithTheirFieldsCut) {
+    const std::string longText(1 << 20, 'a');
+    writeFile(dir.file("in.txt"), "#Playlist\t1\t" + longText + "\t\t\t\t\t\t\t" + longText +
+                                      "\r\n#Track\t1\t\t" + longText + "\r\n");
+    ASSERT_TRUE(store.Load(dir.file("in.txt")));
+    ASSERT_EQ(store.GetRowCount(), 2);
+    EXPECT_EQ(mydb::fieldText(row(0), MyDbField::Title), std::string(32, 'a'));
+    EXPECT_EQ(mydb::fieldText(row(1), MyDbField::TitleReading), "");  // not hiragana
+    writeFile(dir.file("junk.txt"), longText);
+    EXPECT_FALSE(store.Load(dir.file("junk.txt")));
+    EXPECT_EQ(store.ResultCode(), CMyDbData::kNotMyDbFile);
+}
+
 TEST_F(MyDbDataTest, FailedLoadsKeepTheRowsAndTheModifiedFlag) {
     fill({makeRow({"#Playlist", "1"}), makeRow({"#Track", "1"})});
     const std::vector<MyDbRow> before = rows();

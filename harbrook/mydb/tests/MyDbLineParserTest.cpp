@@ -75,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"#Track", "1", "a" + repeat("漢", 15), "", "", "", "", "", ""}},
         LineCase{"ColumnsAfter8Ignored", "#Playlist\t1\t\t\t\t\t\t\tCand\tjunk\tmore",
                  {"#Playlist", "1", "", "", "", "", "", "", "Cand"}},
+        LineCase{"CommandAloneIsARowWithEmptyFields", "#CD", {"#Playlist", "", "", "", "", "", "", "", ""}},
         LineCase{"EmptyLineIsBlank", "", {}},
         LineCase{"TabsOnlyIsBlank", "\t\t\t\t\t\t\t\t", {}},
         LineCase{"TextAfterColumn8OfABlankLineIgnored", "\t\t\t\t\t\t\t\t\tjunk", {}}),
