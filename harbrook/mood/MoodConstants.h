@@ -5,6 +5,10 @@
 
 namespace mood {
 
+// Longest WAV path the detector keeps (the file system's limit); longer paths are not opened
+// rather than cut to a different name.
+constexpr int kMaxPath = 4096;
+
 constexpr int kMaxFrames = 1937;            // about 360 s of a track, always from its beginning
 constexpr float kFrameSeconds = 0.1857596f; // 8192 / 44100: every frame, whatever the rate
 constexpr int kMinDurationMs = 60000;

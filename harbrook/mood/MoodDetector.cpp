@@ -11,23 +11,22 @@ int MoodDetector::Detect(const char* path, MoodResult* result, std::int32_t* sta
                          unsigned completionMessage, platform::Event* cancelEvent) {
     if (!path || !result || !status) return kDetectBadArgument;
     m_request = Request{};
-    std::strncpy(m_request.path, path, sizeof m_request.path - 1);
     m_request.result = result;
     m_request.status = status;
     m_request.window = window;
     m_request.progressMessage = progressMessage;
     m_request.completionMessage = completionMessage;
     m_request.cancelEvent = cancelEvent;
-    const int code = Run();
+    const int code = Run(path);
     m_source.Close();
     if (code != kDetectCancelled) PostCompletion(code);
     return code;
 }
 
-int MoodDetector::Run() {
+int MoodDetector::Run(const char* path) {
     m_frameCount = 0;
     m_recordWords = 0;
-    const int opened = m_source.Open(m_request.path);
+    const int opened = m_source.Open(path);
     if (opened != WaveSource::kOpened) return opened;
     const std::uint32_t rate = m_source.SampleRate();
     const int channels = m_source.Channels();

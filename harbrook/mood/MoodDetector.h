@@ -57,8 +57,8 @@ public:
     int RecordWords() const { return m_recordWords; }
 
 private:
+    // The caller's request; the WAV path is kept by the source.
     struct Request {
-        char path[260] = {};
         MoodResult* result = nullptr;
         std::int32_t* status = nullptr;
         platform::MessageTarget* window = nullptr;
@@ -67,7 +67,7 @@ private:
         platform::Event* cancelEvent = nullptr;
     };
 
-    int Run();
+    int Run(const char* path);
     void ResetTrack();
     void ProcessFrame();
     bool CancelRequested(int percent) const;

@@ -19,8 +19,8 @@ void WaveSource::Close() {
 
 int WaveSource::Open(const char* path) {
     Close();
-    std::strncpy(m_path, path, sizeof m_path - 1);
-    m_path[sizeof m_path - 1] = '\0';
+    if (std::strlen(path) >= sizeof m_path) return kOpenFailed;
+    std::memcpy(m_path, path, std::strlen(path) + 1);
     m_file = std::fopen(m_path, "rb");
     if (!m_file) return kOpenFailed;
     m_headerBytes = 0;

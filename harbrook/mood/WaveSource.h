@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include <mood/MoodConstants.h>
+
 namespace mood {
 
 class WaveSource {
@@ -18,7 +20,8 @@ public:
     WaveSource& operator=(const WaveSource&) = delete;
 
     // Closes any open file, opens `path` and reads the header; on success the file position is
-    // the first sample. A failure leaves the file closed.
+    // the first sample. A failure leaves the file closed; a path of kMaxPath bytes or more cannot
+    // be opened.
     int Open(const char* path);
     void Close();
     bool IsOpen() const { return m_file != nullptr; }
@@ -62,7 +65,7 @@ private:
     char m_dataTag[4] = {};
     std::uint32_t m_dataSize = 0;
     std::uint32_t m_headerBytes = 0;
-    char m_path[260] = {};
+    char m_path[kMaxPath] = {};
     std::FILE* m_file = nullptr;
 };
 

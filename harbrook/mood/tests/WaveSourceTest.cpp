@@ -83,6 +83,18 @@ TEST_F(WaveSourceTest, HugeFormatChunkRunsOutOfFileInsteadOfAllocating) {
     EXPECT_EQ(OpenBytes(header, std::string(1000, 'x')), WaveSource::kBadHeader);
 }
 
+TEST_F(WaveSourceTest, OverlongPathIsNotCutToAnotherFile) {
+    testsupport::writeFile(m_path, WaveHeader(WaveLayout{}, 0));
+    // The same file named by a path of 4095 bytes ("dir/././.../in.wav").
+    std::string longest = m_dir.path().string() + "/";
+    if ((longest.size() + 6) % 2 == 0) longest += "/";
+    while (longest.size() + 6 < 4095) longest += "./";
+    longest += "in.wav";
+    ASSERT_EQ(longest.size(), 4095u);
+    EXPECT_EQ(m_source.Open(longest.c_str()), WaveSource::kOpened);
+    EXPECT_EQ(m_source.Open((longest + "x").c_str()), WaveSource::kOpenFailed);
+}
+
 TEST_F(WaveSourceTest, MissingFileCannotBeOpened) {
     EXPECT_EQ(m_source.Open(m_dir.file("absent.wav").c_str()), WaveSource::kOpenFailed);
     char byte;
