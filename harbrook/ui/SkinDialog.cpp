@@ -87,7 +87,12 @@ void CSkinDialog::MakeRoomForCaption() {
         QMargins margins = lay->contentsMargins();
         margins.setTop(margins.top() + band);
         lay->setContentsMargins(margins);
-        resize(size().expandedTo(lay->totalSizeHint()));
+        // A dialog nobody has sized yet takes its layout's size, band included.
+        if (testAttribute(Qt::WA_Resized)) {
+            resize(size().expandedTo(lay->totalSizeHint()));
+        } else {
+            adjustSize();
+        }
         return;
     }
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

@@ -26,7 +26,8 @@
 //   147  tab "WMA/MP3転送", 162 × 22 ×5     146  tab "ZUZ myDB編集", 162 × 22 ×5
 //   145  tab "登録地点データ編集", 162 × 22 ×5 (tabs sit at y 12 so they meet the view below)
 //   150  transfer bar left end, 180 × 37   149  transfer bar body, 8 × 37, stretched
-//   151  transfer bar right end, 210 × 37
+//   151  transfer bar right end, 270 × 37: the transfer buttons (x width − 198, y 0) and the
+//        animation's well (x width − 262, y 11, where the frame draws image 241) fall on it
 //   152  transfer button "Naviへ転送" (USB), 140 × 21 ×5
 //   153  transfer button "CFカードへ転送" (removable media), 140 × 21 ×5
 //   241  transfer animation, 56 × 16, ten frames stacked vertically

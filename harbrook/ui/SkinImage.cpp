@@ -65,6 +65,12 @@ void CSkinImage::Draw(QPainter& painter, int x, int y, int width, int height, in
     painter.restore();
 }
 
+void CSkinImage::DrawFrame(QPainter& painter, int x, int y, int frame, int frameCount) const {
+    if (frameCount <= 0 || frame < 0 || frame >= frameCount) return;
+    const int frameHeight = Height() / frameCount;
+    Draw(painter, x, y, Width(), frameHeight, 0, frame * frameHeight, -1, -1);
+}
+
 QSize CSkinImage::FitSize(QSize picture, QSize bound) {
     const qint64 w = picture.width();
     const qint64 h = picture.height();

@@ -28,6 +28,9 @@ public:
     // otherwise the source rectangle is stretched into the destination. Always a plain copy.
     void Draw(QPainter& painter, int x, int y, int width = -1, int height = -1, int srcX = 0,
               int srcY = 0, int srcWidth = -1, int srcHeight = -1) const;
+    // Copies frame `frame` of an image made of `frameCount` frames stacked vertically (button
+    // strips, the USB indicator, the transfer animation) to (x, y), unstretched.
+    void DrawFrame(QPainter& painter, int x, int y, int frame, int frameCount) const;
 
     bool IsEmpty() const { return m_image.isNull(); }
     int Width() const { return m_image.width(); }

@@ -111,6 +111,8 @@ private Q_SLOTS:
         QVERIFY(dialog.InitSkin());
         QCOMPARE(layout->contentsMargins().top(), 5 + kCaptionHeight);
         QCOMPARE(dialog.SkinLabels().size(), 1);
+        QVERIFY(dialog.height() >= layout->totalSizeHint().height());
+        QVERIFY(dialog.height() < 200);  // sized by its layout, not Qt's default window size
     }
 
     void translucentOnlyWhenTheOptionIsOn_data() {

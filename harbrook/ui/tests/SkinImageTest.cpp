@@ -194,6 +194,23 @@ private Q_SLOTS:
         QCOMPARE(canvas.pixelColor(1, 0), QColor(Qt::blue));
         QCOMPARE(canvas.pixelColor(2, 0), QColor(Qt::white));
     }
+
+    void drawFrameCopiesOneFrameOfAStrip() {
+        CSkinImage strip;
+        QVERIFY(strip.Create(1, 3));
+        uchar* bits = strip.Bits();
+        bits[strip.Stride() * 1 + 1] = 255;  // frame 1 green
+        bits[strip.Stride() * 2 + 2] = 255;  // frame 2 blue
+        QImage canvas = solid(2, 1, Qt::white);
+        {
+            QPainter painter(&canvas);
+            strip.DrawFrame(painter, 0, 0, 2, 3);
+            strip.DrawFrame(painter, 1, 0, 1, 3);
+            strip.DrawFrame(painter, 1, 0, 3, 3);  // out of range: nothing
+        }
+        QCOMPARE(canvas.pixelColor(0, 0), QColor(Qt::blue));
+        QCOMPARE(canvas.pixelColor(1, 0), QColor(Qt::green));
+    }
 };
 
 HARBROOK_UI_TEST(SkinImageTest);

@@ -62,7 +62,7 @@ void FramePreview::paintEvent(QPaintEvent*) {
     const CSkinImage& menu = Image(kMenuBarBackground);
     menu.Draw(p, 0, kMenuY, w, 16, 0, 0, menu.Width(), menu.Height());
     const CSkinImage& usb = Image(kUsbIndicator);
-    usb.Draw(p, w - usb.Width() - 4, kMenuY, usb.Width(), 16, 0, 4 * 16, -1, -1);
+    usb.DrawFrame(p, w - usb.Width() - 4, kMenuY, 4, ui::kUsbIndicatorFrames);
     // Mode tabs.
     const CSkinImage& top = Image(kTabBarTop);
     top.Draw(p, 0, kTabsY, w, top.Height(), 0, 0, top.Width(), top.Height());
@@ -113,5 +113,5 @@ void FramePreview::paintEvent(QPaintEvent*) {
     transferRight.Draw(p, w - transferRight.Width(), barY);
     const CSkinImage& anim = Image(kTransferAnimation);
     const int frameHeight = anim.Height() / ui::kTransferAnimationFrames;
-    anim.Draw(p, w - anim.Width() - 206, barY + 37 - frameHeight - 10, anim.Width(), frameHeight, 0, 3 * frameHeight, -1, -1);
+    anim.DrawFrame(p, w - anim.Width() - 206, barY + 37 - frameHeight - 10, 3, ui::kTransferAnimationFrames);
 }
