@@ -14,7 +14,6 @@
 CSkinButton::CSkinButton(QWidget* parent) : QWidget(parent) {
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 bool CSkinButton::Create(const QRect& rect, QWidget* parent, int commandId, bool systemCommand) {

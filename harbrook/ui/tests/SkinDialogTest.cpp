@@ -5,8 +5,10 @@
 #include <ui/SkinDialog.h>
 #include <ui/SkinLabel.h>
 #include <ui/SkinPalette.h>
+#include <ui/ZoomRectEffect.h>
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -131,6 +133,36 @@ private Q_SLOTS:
         CSkinDialog dialog(213);
         QVERIFY(dialog.InitSkin());
         QVERIFY(qAbs(dialog.windowOpacity() - opacity) < 0.01);
+    }
+
+    // The zoom effect (a 50 ms pause and ten 25 ms frames) runs only when all three flags agree.
+    void zoomOpensOnlyWithAnimationWhileActive_data() {
+        QTest::addColumn<bool>("zoom");
+        QTest::addColumn<bool>("animation");
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<bool>("effect");
+        QTest::newRow("all on") << true << true << true << true;
+        QTest::newRow("no zoom flag") << false << true << true << false;
+        QTest::newRow("animation off") << true << false << true << false;
+        QTest::newRow("application inactive") << true << true << false << false;
+    }
+    void zoomOpensOnlyWithAnimationWhileActive() {
+        QFETCH(bool, zoom);
+        QFETCH(bool, animation);
+        QFETCH(bool, active);
+        QFETCH(bool, effect);
+        ui::FixedEffectSettings flags;
+        flags.sound = false;
+        flags.animation = animation;
+        flags.appActive = active;
+        ScopedSettings scoped(flags);
+        CSkinDialog dialog(213);
+        dialog.SetZoom(zoom);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(dialog.InitSkin());
+        const qint64 effectMs = ui::kZoomStartPauseMs + ui::kZoomSteps * ui::kZoomFrameDelayMs;
+        QCOMPARE(clock.elapsed() >= effectMs, effect);
     }
 
     void missingSkinFailsTheDialogWithoutShowingIt() {
