@@ -123,6 +123,7 @@ bool CTransferData::StartCopy(platform::MessageTarget* progress, platform::Event
     if (!m_Buffer) return false;
 
     m_State = StepState::Open;
+    m_KernelCopy = m_KernelCopyAllowed;
     m_FileIndex = 0;
     m_CopiedSoFar = 0;
     m_GrandTotal = 0;
@@ -212,14 +213,9 @@ void CTransferData::CopyChunk() {
     m_CopiedSoFar += n;
     SendProgress(m_GrandTotal >> m_ProgressShift, m_CopiedSoFar >> m_ProgressShift);
 
-    // A source that shrank since it was opened counts as unreadable: the copy would be short.
-    if (readFully(m_SourceFd, m_Buffer.get(), n) != static_cast<ssize_t>(n)) {
-        m_ResultCode = kCannotRead;
-        m_State = StepState::Close;
-        return;
-    }
-    if (!writeFully(m_DestFd, m_Buffer.get(), n)) {
-        m_ResultCode = kDiskFull;
+    int result = TransferChunk(n);
+    if (result != kOk) {
+        m_ResultCode = result;
         m_State = StepState::Close;
         return;
     }
@@ -230,6 +226,33 @@ void CTransferData::CopyChunk() {
         return;
     }
     if (m_Position >= m_Length) m_State = StepState::Close;
+}
+
+int CTransferData::TransferChunk(std::size_t n) {
+    std::size_t done = 0;
+    // Within one file system the kernel copies without the round trip through the buffer.
+    while (m_KernelCopy && done < n) {
+        ssize_t copied = ::copy_file_range(m_SourceFd, nullptr, m_DestFd, nullptr, n - done, 0);
+        if (copied > 0) {
+            done += static_cast<std::size_t>(copied);
+        } else if (copied == 0) {
+            return kCannotRead;  // the source shrank since it was opened
+        } else if (errno == EINTR) {
+            continue;
+        } else if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP ||
+                   errno == ETXTBSY || errno == EBADF) {
+            m_KernelCopy = false;  // not between these files: use the buffer from here on
+        } else {
+            return kDiskFull;  // ENOSPC, EFBIG, EIO: the destination took no more
+        }
+    }
+    if (done == n) return kOk;
+    const std::size_t rest = n - done;
+    // A source that shrank since it was opened counts as unreadable: the copy would be short.
+    if (readFully(m_SourceFd, m_Buffer.get(), rest) != static_cast<ssize_t>(rest)) {
+        return kCannotRead;
+    }
+    return writeFully(m_DestFd, m_Buffer.get(), rest) ? kOk : kDiskFull;
 }
 
 bool CTransferData::ClosePair() {

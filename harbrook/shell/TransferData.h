@@ -86,6 +86,9 @@ protected:
     // Appends a store text to the error table and returns its code (9, 10, ... in call order).
     int AddErrorText(std::string text);
     void ClearCopyLists();
+    // Chunks are copied by the kernel where source and destination allow it, else through the
+    // copy buffer; false forces the buffer (tests use it to cover both ways).
+    void AllowKernelCopy(bool allow) { m_KernelCopyAllowed = allow; }
 
     // Copy lists: entry i of m_SourcePaths is copied to entry i of m_DestPaths.
     std::vector<std::string> m_SourcePaths;
@@ -97,6 +100,7 @@ private:
 
     void OpenNextPair();
     void CopyChunk();
+    int TransferChunk(std::size_t n);  // result code
     bool ClosePair();
     void AnnounceTransferFile(const std::string& sourcePath);
     void SendProgress(std::uint64_t total, std::uint64_t done);
@@ -120,4 +124,6 @@ private:
     std::vector<std::string> m_ErrorTexts;
     int m_ResultCode = kOk;
     std::chrono::milliseconds m_CompletionPause = kCompletionPause;
+    bool m_KernelCopyAllowed = true;
+    bool m_KernelCopy = true;
 };

@@ -36,7 +36,8 @@ struct Fault {
     int code;
 };
 
-class TransferDataFaults : public ::testing::TestWithParam<Fault> {
+// Each fault with the kernel copy allowed and with the copy buffer only.
+class TransferDataFaults : public ::testing::TestWithParam<std::tuple<Fault, bool>> {
 protected:
     testsupport::ScratchDir m_source;
     testsupport::ScratchDir m_dest;
@@ -48,7 +49,8 @@ void noop(const testsupport::ScratchDir&) {}
 }  // namespace
 
 TEST_P(TransferDataFaults, EndsWithItsCodeAndClosesBothFiles) {
-    const Fault& fault = GetParam();
+    const Fault& fault = std::get<0>(GetParam());
+    m_store.UseKernelCopy(std::get<1>(GetParam()));
     writeFile(m_source.file("A"), std::string(3 * kChunk, 'a'));
     fault.arrange(m_source, m_dest);
     m_store.AddPair(m_source.file("A"), m_dest.file(fault.destName));
@@ -68,7 +70,7 @@ TEST_P(TransferDataFaults, EndsWithItsCodeAndClosesBothFiles) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TransferDataFaults,
-    ::testing::Values(
+    ::testing::Combine(::testing::Values(
         Fault{"SourceShrinksWhileCopying", [](const auto&, const auto&) {},
               [](const testsupport::ScratchDir& src) { fs::resize_file(src.file("A"), 100); },
               "A", CTransferData::kCannotRead},
@@ -82,8 +84,11 @@ INSTANTIATE_TEST_SUITE_P(
               CTransferData::kCannotRead},
         Fault{"DestinationIsAFolder",
               [](const auto&, const auto& dst) { fs::create_directory(dst.file("A")); }, noop, "A",
-              CTransferData::kCannotRead}),
-    [](const auto& param) { return std::string(param.param.name); });
+              CTransferData::kCannotRead}), ::testing::Bool()),
+    [](const auto& param) {
+        return std::string(std::get<0>(param.param).name) +
+               (std::get<1>(param.param) ? "Kernel" : "Buffer");
+    });
 
 // A source removed between StartCopy (which measured it) and its turn to be opened.
 TEST(TransferDataFaultsTiming, SourceRemovedAfterStartIsUnreadable) {
@@ -103,7 +108,9 @@ TEST(TransferDataFaultsTiming, SourceRemovedAfterStartIsUnreadable) {
 
 // A full disk, made with a file-size limit in a child process (SIGXFSZ ignored, so the write
 // fails with EFBIG instead of killing the process).
-TEST(TransferDataFaultsDisk, FullDiskEndsWithDiskFullCode) {
+class TransferDataFullDisk : public ::testing::TestWithParam<bool> {};
+
+TEST_P(TransferDataFullDisk, EndsWithDiskFullCode) {
     testsupport::ScratchDir src, dst;
     writeFile(src.file("A"), std::string(4 * kChunk, 'd'));
     pid_t child = ::fork();
@@ -113,6 +120,7 @@ TEST(TransferDataFaultsDisk, FullDiskEndsWithDiskFullCode) {
         rlimit limit{kChunk + kChunk / 2, kChunk + kChunk / 2};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(100);
         TestStore store;
+        store.UseKernelCopy(GetParam());
         store.AddPair(src.file("A"), dst.file("A"));
         if (!store.CopyToMedia("", "", nullptr, nullptr)) ::_exit(101);
         std::size_t before = openDescriptors();
@@ -126,3 +134,5 @@ TEST(TransferDataFaultsDisk, FullDiskEndsWithDiskFullCode) {
     EXPECT_EQ(WEXITSTATUS(status), CTransferData::kDiskFull * 2 + 1);
     EXPECT_LE(fs::file_size(dst.file("A")), kChunk + kChunk / 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(KernelCopy, TransferDataFullDisk, ::testing::Bool());

@@ -109,7 +109,11 @@ TEST(TransferDataNamesPath, BareNameIsAfterTheLastSlash) {
     EXPECT_EQ(CTransferData::BareFileName("/a/\x83\\.txt"), "\x83\\.txt");
 }
 
-TEST_F(TransferDataCopy, CopiesEveryPairByteForByteInChunksWithProgress) {
+// Both ways of moving a chunk: by the kernel and through the copy buffer.
+class TransferDataCopyWays : public TransferDataCopy, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(TransferDataCopyWays, CopiesEveryPairByteForByteInChunksWithProgress) {
+    m_store.UseKernelCopy(GetParam());
     std::string big = pattern(2 * kChunk + 1000, 1);
     std::string small = pattern(5000, 2);
     addFile("TRACK001_01.PPD", big);
@@ -137,6 +141,8 @@ TEST_F(TransferDataCopy, CopiesEveryPairByteForByteInChunksWithProgress) {
     EXPECT_EQ(messages[4].lParam, 1);
     EXPECT_FALSE(m_store.Step());
 }
+
+INSTANTIATE_TEST_SUITE_P(KernelCopy, TransferDataCopyWays, ::testing::Bool());
 
 TEST_F(TransferDataCopy, EmptyFileIsCreatedWithoutChunk) {
     writeFile(m_dest.file("EMPTY"), "old content");

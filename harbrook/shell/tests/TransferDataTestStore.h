@@ -19,6 +19,7 @@ public:
     }
     void SetNames(std::vector<std::string> names) { m_TransferFileNames = std::move(names); }
     void Fail(int code) { SetResultCode(code); }
+    void UseKernelCopy(bool on) { AllowKernelCopy(on); }
     int Append(const std::string& text) { return AddErrorText(text); }
 
     // Steps until the copy ends; returns the number of Step() calls (capped against hangs).

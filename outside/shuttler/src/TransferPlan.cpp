@@ -58,7 +58,10 @@ fs::path pointFolder(const fs::path& root) { return root / kNaviFolder / kPointF
 }  // namespace
 
 fs::path stagingPathFor(const fs::path& target) {
-    return target.parent_path() / ("." + target.filename().string() + ".shuttler-new");
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".shuttler-new";
+    return target.parent_path() / name;
 }
 
 TransferPlan planMusicSend(const fs::path& unit, const fs::path& work) {
