@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr char kEndOfText = '\x1a';
+
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
@@ -53,7 +55,7 @@ int MyDbFileReader::Read(const std::string& path, std::vector<MyDbRow>& rows) {
     std::vector<MyDbRow> read;
     read.reserve(256);
     LineBuffer buffer;
-    for (;;) {
+    for (bool more = true; more;) {
         errno = 0;
         ssize_t n = ::getline(&buffer.data, &buffer.capacity, file.get());
         if (n < 0) {
@@ -61,10 +63,17 @@ int MyDbFileReader::Read(const std::string& path, std::vector<MyDbRow>& rows) {
             if (!std::feof(file.get()) || std::ferror(file.get())) return readErrorCode(errno);
             break;
         }
-        if (read.size() >= static_cast<std::size_t>(CMyDbData::kMaxRows)) return CMyDbData::kTooManyRows;
+        std::string_view line = withoutLineEnd(buffer.data, static_cast<std::size_t>(n));
+        // Ctrl-Z ends a text file as DOS editors left it: the text before it is the last line.
+        if (std::size_t eof = line.find(kEndOfText); eof != std::string_view::npos) {
+            line = line.substr(0, eof);
+            more = false;
+            if (line.empty()) break;
+        }
+        if (read.size() >= static_cast<std::size_t>(CMyDbData::kMaxRows))
+            return CMyDbData::kTooManyRows;
         MyDbRow row;
-        if (!MyDbLineParser::Parse(withoutLineEnd(buffer.data, static_cast<std::size_t>(n)), row))
-            return CMyDbData::kNotMyDbFile;
+        if (!MyDbLineParser::Parse(line, row)) return CMyDbData::kNotMyDbFile;
         read.push_back(row);
     }
     rows = std::move(read);

@@ -1,6 +1,7 @@
 #pragma once
 // Reads a whole myDB text file into rows. Lines may end in CR LF or LF; a last line without a line
-// end still counts.
+// end still counts, and a Ctrl-Z ends the file as text-mode reading on the unit's home platform
+// does.
 #include <mydb/MyDbRow.h>
 
 #include <string>

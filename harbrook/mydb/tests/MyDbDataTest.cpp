@@ -89,7 +89,7 @@ TEST_F(MyDbDataTest, LoadReadsWhatSaveWroteExceptTheTrackYear) {
 }
 
 TEST_F(MyDbDataTest, OlderFormsAndLooseLineEndsAreWrittenInTheCurrentForm) {
-    writeFile(dir.file("in.txt"), "#cd\t3\tA\t\tB\t1\t2000\tC\n#TRACK\t1\tT\n\n\t\t\n#Track\t2");
+    writeFile(dir.file("in.txt"), "#cd\t3\tA\t\tB\t1\t2000\tC\n#TRACK\t1\tT\n\n\t\t\n#Track\t2\x1a#Junk\tX");
     ASSERT_TRUE(store.Load(dir.file("in.txt")));
     ASSERT_TRUE(store.Save(dir.file("out.txt")));
     EXPECT_EQ(readFile(dir.file("out.txt")),
