@@ -1,4 +1,4 @@
-#include "AppSettings.h"
+#include <shell/AppSettings.h>
 
 #include <gtest/gtest.h>
 
