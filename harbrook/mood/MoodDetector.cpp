@@ -19,7 +19,7 @@ int MoodDetector::Detect(const char* path, MoodResult* result, std::int32_t* sta
     m_request.cancelEvent = cancelEvent;
     const int code = Run(path);
     m_source.Close();
-    if (code != kDetectCancelled) PostCompletion(code);
+    PostCompletion(code);
     return code;
 }
 
@@ -48,11 +48,7 @@ int MoodDetector::Run(const char* path) {
     for (int i = 0; i < m_frameCount; ++i) {
         ProcessFrame();
         const int percent = 100 * (i + 1) / m_frameCount;
-        if (CancelRequested(percent)) {
-            m_source.Close();
-            platform::postTo(m_request.window, m_request.completionMessage, 0, kDetectCancelled);
-            return kDetectCancelled;
-        }
+        if (CancelRequested(percent)) return kDetectCancelled;
         PostProgress(percent);
     }
 
