@@ -9,6 +9,8 @@ namespace atlasgate {
 namespace {
 
 constexpr double kMaxLatitudeMas = 90.0 * 3600000.0;
+// A copied position or map address is short; longer clipboard text is not looked at.
+constexpr std::size_t kMaxTextBytes = 8192;
 constexpr double kMaxLongitudeMas = 180.0 * 3600000.0;
 
 std::string_view trimmed(std::string_view text) {
@@ -134,10 +136,39 @@ std::optional<sMapLonLat> fromGoogleView(std::string_view address) {
     return fromText(rest.substr(0, end));
 }
 
+// Full-width ASCII forms (U+FF01-U+FF5E) and the ideographic space become ASCII, so that
+// "３５．６５８６，１３９．７４５４" reads like its ASCII spelling.
+std::string foldedFullWidth(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+        bool threeBytes = i + 2 < text.size();
+        if (threeBytes && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) {
+            out.push_back(' ');
+            i += 3;
+            continue;
+        }
+        if (threeBytes && byte(0) == 0xEF && (byte(1) == 0xBC || byte(1) == 0xBD)) {
+            unsigned code = 0xFF00 + ((byte(1) & 0x03u) << 6) + (byte(2) & 0x3Fu);
+            if ((byte(2) & 0xC0) == 0x80 && code >= 0xFF01 && code <= 0xFF5E) {
+                out.push_back(static_cast<char>(code - 0xFF01 + 0x21));
+                i += 3;
+                continue;
+            }
+        }
+        out.push_back(text[i++]);
+    }
+    return out;
+}
+
 }  // namespace
 
-std::optional<sMapLonLat> MapPositionParser::parse(std::string_view text) {
-    text = trimmed(text);
+std::optional<sMapLonLat> MapPositionParser::parse(std::string_view original) {
+    if (original.size() > kMaxTextBytes) return std::nullopt;
+    std::string folded = foldedFullWidth(original);
+    std::string_view text = trimmed(folded);
     if (startsWithNoCase(text, "geo:")) return parseGeoUri(text.substr(4));
     if (startsWithNoCase(text, "http://") || startsWithNoCase(text, "https://") ||
         startsWithNoCase(text, "www.") || startsWithNoCase(text, "maps.") ||

@@ -112,7 +112,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CopiedText{"35.6586, 139.7454", kTowerLon, kTowerLat},
         CopiedText{"  35.6586 ,\t139.7454\n", kTowerLon, kTowerLat},
-        CopiedText{"35.6586 139.7454", kTowerLon, kTowerLat},
         CopiedText{"35.6586° N, 139.7454° E", kTowerLon, kTowerLat},
         CopiedText{"35°39'31.0\"N 139°44'43.4\"E", kDmsLon, kDmsLat},
         CopiedText{"139°44′43.4″E, 35°39′31.0″N", kDmsLon, kDmsLat},
@@ -121,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
         CopiedText{"-33.8688, 151.2093", 544353480, -121927680},
         CopiedText{"33°51'07.7\"S 151°12'33.5\"E", 544353500, -121867700},
         CopiedText{"40°26'46\"N 79°58'56\"W", -287936000, 145606000},
-        CopiedText{"90, -180", -648000000, 324000000}));
+        CopiedText{"90, -180", -648000000, 324000000},
+        CopiedText{"３５．６５８６，　１３９．７４５４", kTowerLon, kTowerLat}));
 
 INSTANTIATE_TEST_SUITE_P(
     GeoUris, CopiedPositionTest,
@@ -166,7 +166,35 @@ INSTANTIATE_TEST_SUITE_P(
                       "inf, 1", "1e3, 5", "35.6.5, 139", "0x23, 0x8B", "35,6586 139,7454",
                       "geo:", "geo:abc", "https://example.com/", "https://maps.app.goo.gl/abc",
                       "https://www.openstreetmap.org/#map=17/95/139",
-                      "https://www.google.com/maps/@35.6586"));
+                      "https://www.google.com/maps/@35.6586",
+                      "35.6586, 139.7454" + std::string(9000, ' ')));
+
+// Clipboard text is whatever the user copied: mangled addresses and random bytes are refused or
+// read, never more.
+TEST_F(AtlasgateTest, SurvivesMangledText) {
+    const std::string seeds[] = {
+        "35°39'31.0\"N 139°44'43.4\"E", "geo:0,0?q=35.6586,139.7454(x)",
+        "https://www.google.com/maps/place/x/@35.65,139.74,15z/data=!3d35.6586!4d139.7454",
+        "https://www.openstreetmap.org/?mlat=35.6586&mlon=139.7454#map=15/35.0/139.0",
+        "北緯35度39分31.0秒 東経139度44分43.4秒"};
+    std::uint32_t state = 12345;
+    auto next = [&state] { return state = state * 1664525u + 1013904223u; };
+    for (int round = 0; round < 3000; ++round) {
+        std::string text = seeds[next() % std::size(seeds)];
+        for (int m = 0, n = 1 + next() % 6; m < n; ++m) {
+            std::size_t at = next() % (text.size() + 1);
+            switch (next() % 3) {
+            case 0: text.insert(at, 1, static_cast<char>(next() >> 8)); break;
+            case 1: if (at < text.size()) text.erase(at, 1); break;
+            default: if (at < text.size()) text[at] = "0.,-'\"%/@!?&#=°NSEW 9"[next() % 22];
+            }
+        }
+        if (auto position = positionOf(text)) {
+            EXPECT_LE(std::abs(static_cast<long long>(position->first)), 648000000LL) << text;
+            EXPECT_LE(std::abs(static_cast<long long>(position->second)), 324000000LL) << text;
+        }
+    }
+}
 
 TEST_F(AtlasgateTest, GetLonLatNeedsInitAndAClipboard) {
     m_clipboard->content = "35.6586, 139.7454";

@@ -5,7 +5,7 @@
 #include "KanaMap.h"
 #include "NaviText.h"
 
-#include <cstring>
+#include <string_view>
 
 void CTextaid::HiraToKata(char* text) {
     textaid::mapDoubleByteChars(text, textaid::katakanaOf);
@@ -29,8 +29,7 @@ int CTextaid::ConvNaviToPcString(char* text, const int& mode) {
 int CTextaid::GenreIntToStr(int genre, char* name) {
     if (name == nullptr) return 0;
     std::string_view text = textaid::genreName(genre);
-    std::memcpy(name, text.data(), text.size());
-    name[text.size()] = '\0';
+    name[text.copy(name, text.size())] = '\0';
     return text.empty() ? 0 : 1;
 }
 

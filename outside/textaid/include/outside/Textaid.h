@@ -12,8 +12,7 @@
 //   0x0002  hiragana reading marks  spaces (ASCII and full-width), ・, digits (ASCII and
 //                                   full-width)
 //   0x0004  katakana                ァ..ヶ (0x8340-0x8396), ヽ ヾ, ー, ゛ ゜
-//   0x0008  katakana reading marks  spaces (ASCII and full-width), ・, digits (ASCII and
-//                                   full-width)
+//   0x0008  katakana reading marks  the same marks as 0x0002, for katakana readings
 //   0x0010  digits                  0-9 (ASCII)
 //   0x0020  telephone marks         - ( ) + * # and the ASCII space
 //   0x0100  ASCII text              printable ASCII 0x20-0x7E, and line breaks (CR, LF)
