@@ -96,27 +96,29 @@ Axis axisOf(char hemisphere) {
 }
 
 // Degrees, then optionally minutes and seconds, each a number followed by its mark; a plain
-// number is degrees. Minutes and seconds must be below 60 and follow a whole number.
+// number is degrees. Minutes and seconds must be below 60 and follow a whole number. A number
+// that carries no minute or second mark belongs to the next angle.
 std::optional<double> takeDms(std::string_view& text) {
     auto degrees = takeNumber(text);
     if (!degrees) return std::nullopt;
     skipSpaces(text);
     if (takeMarker(text, kUnitMarks) != 'd') return *degrees * kMasPerDegree;
     double mas = *degrees * kMasPerDegree;
-    bool whole = std::floor(*degrees) == *degrees;
-    for (char expected : {'m', 's'}) {
+    double last = *degrees;
+    char lastMark = 'd';
+    while (lastMark != 's') {
         std::string_view rest = text;
         skipSpaces(rest);
         auto number = takeNumber(rest);
         if (!number) break;
         skipSpaces(rest);
         char mark = takeMarker(rest, kUnitMarks);
-        if (mark == 's' && expected == 'm') expected = 's';  // seconds without minutes
-        if (mark != expected || !whole || *number >= 60) return std::nullopt;
-        mas += *number * (expected == 'm' ? kMasPerMinute : kMasPerSecond);
-        whole = std::floor(*number) == *number;
+        if (mark != 'm' && mark != 's') break;
+        if (mark == lastMark || std::floor(last) != last || *number >= 60) return std::nullopt;
+        mas += *number * (mark == 'm' ? kMasPerMinute : kMasPerSecond);
+        last = *number;
+        lastMark = mark;
         text = rest;
-        if (expected == 's') break;
     }
     return mas;
 }
