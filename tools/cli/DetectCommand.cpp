@@ -1,0 +1,143 @@
+// harbrook-cli detect: the mood detection of each music file, as the music transfer would store
+// it. MP3 and WMA files are decoded to a temporary WAV file first (deleted afterwards); a .wav
+// file is analysed as it is.
+#include "Command.h"
+
+#include <mood/MoodDetector.h>
+#include <soundkit/Soundkit.h>
+
+#include <platform/TempName.h>
+
+#include <cctype>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: harbrook-cli detect [--tsv] FILE...\n"
+    "  --tsv  path, return code (-1: not decoded), analysis status and the 38 result words,\n"
+    "         tab-separated, one line per file\n";
+constexpr int kNotDecoded = -1;
+
+struct Detection {
+    int code = kNotDecoded;
+    std::int32_t status = 0;
+    mood::MoodResult result{};
+};
+
+bool isWave(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string ext = path.substr(path.size() - 4);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".wav";
+}
+
+Detection detect(mood::MoodDetector& detector, const std::string& path) {
+    Detection d;
+    std::string wav = path;
+    if (!isWave(path)) {
+        wav = platform::tempFileName(platform::tempFolder(), "$$$", 0);
+        if (wav.empty()) return d;
+        CSoundkit kit;
+        const bool decoded = kit.DecodeRun(path.c_str(), wav.c_str()) == 1;
+        if (!decoded) {
+            std::remove(wav.c_str());
+            return d;
+        }
+    }
+    d.code = detector.Detect(wav.c_str(), &d.result, &d.status, nullptr, 0, 0, nullptr);
+    if (wav != path) std::remove(wav.c_str());
+    return d;
+}
+
+void printTsv(const std::string& path, const Detection& d) {
+    std::printf("%s\t%d\t%d", path.c_str(), d.code, d.status);
+    for (std::int32_t w : d.result.words) std::printf("\t%d", w);
+    std::printf("\n");
+}
+
+const char* noteName(int pitchClass) {
+    static const char* const kNames[12] = {"A",  "Bb", "B", "C",  "C#", "D",
+                                           "Eb", "E",  "F", "F#", "G",  "Ab"};
+    return pitchClass >= 0 && pitchClass < 12 ? kNames[pitchClass] : "?";
+}
+
+std::string keyText(const std::int32_t* key) {
+    if (key[mood::kKeyWeight] == 0) return "-";
+    return std::string(noteName(key[mood::kKeyRoot])) +
+           (key[mood::kKeyMode] == 0 ? " major" : " minor");
+}
+
+std::string clock(int seconds) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%d:%02d", seconds / 60, seconds % 60);
+    return buffer;
+}
+
+const char* codeText(int code) {
+    switch (code) {
+    case kNotDecoded: return "cannot be decoded";
+    case mood::kDetectOpenFailed: return "cannot be opened";
+    case mood::kDetectBadHeader: return "not a WAV file the detector can read";
+    case mood::kDetectTooShort: return "shorter than 60 seconds";
+    default: return "not analysed";
+    }
+}
+
+void printReadable(const std::string& path, const Detection& d) {
+    if (d.code != mood::kDetectCompleted) {
+        std::printf("%s: [%d] %s\n", path.c_str(), d.code, codeText(d.code));
+        return;
+    }
+    if (d.status != mood::kStatusSuccess) {
+        std::printf("%s: analysis failed (status %d)\n", path.c_str(), d.status);
+        return;
+    }
+    const std::int32_t* w = d.result.words;
+    std::printf("%s: key %s, second key %s; chord changes %d; pulse %d; highlight %s-%s\n",
+                path.c_str(), keyText(w + mood::kWordKey1).c_str(),
+                keyText(w + mood::kWordKey2).c_str(), w[mood::kWordChordChangeRate],
+                w[mood::kWordPulseA], clock(w[mood::kWordSectionStartTime]).c_str(),
+                clock(w[mood::kWordSectionEndTime]).c_str());
+}
+
+int run(const std::vector<std::string>& args) {
+    bool tsv = false;
+    bool optionsDone = false;
+    std::vector<std::string> files;
+    for (const auto& arg : args) {
+        if (!optionsDone && arg == "--") {
+            optionsDone = true;
+        } else if (!optionsDone && arg == "--tsv") {
+            tsv = true;
+        } else if (!optionsDone && arg.size() > 1 && arg[0] == '-') {
+            std::fprintf(stderr, "harbrook-cli detect: unknown option '%s'\n%s", arg.c_str(),
+                         kUsage);
+            return cli::kExitUsage;
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.empty()) {
+        std::fprintf(stderr, "%s", kUsage);
+        return cli::kExitUsage;
+    }
+    // The detector is large (fixed buffers for the longest track): one on the heap for all files.
+    auto detector = std::make_unique<mood::MoodDetector>();
+    bool allAnalysed = true;
+    for (const auto& path : files) {
+        const Detection d = detect(*detector, path);
+        allAnalysed = allAnalysed && d.code == mood::kDetectCompleted &&
+                      d.status == mood::kStatusSuccess;
+        tsv ? printTsv(path, d) : printReadable(path, d);
+    }
+    std::fflush(stdout);
+    return allAnalysed ? cli::kExitOk : cli::kExitFailed;
+}
+
+}  // namespace
+
+HARBROOK_CLI_COMMAND(detect, "detect", "detect [--tsv] FILE...",
+                     "mood detection (keys, chord changes, pulse, highlight) of each file", run);
