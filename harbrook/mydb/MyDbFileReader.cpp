@@ -5,6 +5,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -38,22 +39,31 @@ int readErrorCode(int error) {
     return CMyDbData::kLoadError;
 }
 
-FilePtr openRegularFile(const std::string& path) {
+// Opens anything but a folder; `size` receives the file's size.
+FilePtr openRegularFile(const std::string& path, std::size_t& size) {
     FilePtr file(std::fopen(path.c_str(), "rb"));
     struct stat status {};
     if (file && (::fstat(::fileno(file.get()), &status) != 0 || S_ISDIR(status.st_mode)))
         file.reset();
+    size = file ? static_cast<std::size_t>(status.st_size) : 0;
     return file;
+}
+
+// Room for the rows a file of `size` bytes may hold (a row line takes at least 8 bytes in
+// practice), never more than the row limit.
+std::size_t expectedRows(std::size_t size) {
+    return std::min(size / 8 + 1, static_cast<std::size_t>(CMyDbData::kMaxRows));
 }
 
 }  // namespace
 
 int MyDbFileReader::Read(const std::string& path, std::vector<MyDbRow>& rows) {
-    FilePtr file = openRegularFile(path);
+    std::size_t size = 0;
+    FilePtr file = openRegularFile(path, size);
     if (!file) return CTransferData::kCannotRead;
 
     std::vector<MyDbRow> read;
-    read.reserve(256);
+    read.reserve(expectedRows(size));
     LineBuffer buffer;
     for (bool more = true; more;) {
         errno = 0;
@@ -72,9 +82,7 @@ int MyDbFileReader::Read(const std::string& path, std::vector<MyDbRow>& rows) {
         }
         if (read.size() >= static_cast<std::size_t>(CMyDbData::kMaxRows))
             return CMyDbData::kTooManyRows;
-        MyDbRow row;
-        if (!MyDbLineParser::Parse(line, row)) return CMyDbData::kNotMyDbFile;
-        read.push_back(row);
+        if (!MyDbLineParser::Parse(line, read.emplace_back())) return CMyDbData::kNotMyDbFile;
     }
     rows = std::move(read);
     return CTransferData::kOk;
