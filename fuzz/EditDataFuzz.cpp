@@ -2,6 +2,7 @@
 // its limits or be refused, and the loaded store must survive edits and unit file writes.
 #include <songbase/Songbase.h>
 
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -32,11 +33,13 @@ const std::string& scratch() {
     return dir.folder;
 }
 
-void writeInput(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) std::abort();
-    if (size > 0 && std::fwrite(data, 1, size, f) != size) std::abort();
-    std::fclose(f);
+// The input lives in memory (a memfd reached through /proc), which keeps the replay fast.
+std::string inputPath(const std::string& bytes) {
+    static const int fd = ::memfd_create("editdata", 0);
+    if (fd < 0 || ::ftruncate(fd, 0) != 0 ||
+        ::pwrite(fd, bytes.data(), bytes.size(), 0) != static_cast<ssize_t>(bytes.size()))
+        std::abort();
+    return "/proc/self/fd/" + std::to_string(fd);
 }
 
 void check(bool condition) {
@@ -50,6 +53,9 @@ void exercise() {
     for (int i = 0; i < lists; ++i) check(CSongbase::GetTrackCount(i) <= kMaxTracksPerList);
     (void)CSongbase::GetMaxDecodeFileSize();
     (void)CSongbase::GetTransFileSize(nullptr);
+    // Fresh unit files each time: rewriting a file in place makes ext4 flush it on close.
+    std::filesystem::remove(scratch() + "AVMTR.PPD");
+    std::filesystem::remove(scratch() + "PLINFO001.PPD");
     CSongbase::WriteAVMTR(scratch().c_str(), nullptr);
     if (lists > 0) {
         CSongbase::WritePLINFO(scratch().c_str(), 0, nullptr);
@@ -85,9 +91,7 @@ std::string shaped(const std::uint8_t* data, std::size_t size) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool initialised = (CSongbase::Initialize(), true);
     (void)initialised;
-    const std::string input = scratch() + "input.dat";
-    const std::string file = shaped(data, size);
-    writeInput(input, reinterpret_cast<const std::uint8_t*>(file.data()), file.size());
+    const std::string input = inputPath(shaped(data, size));
     if (CSongbase::ReadEditData(input.c_str())) {
         check(size >= 80);
         exercise();

@@ -27,7 +27,7 @@ TEST_F(EmptyStore, AddingAMusicFileTakesItsTagsSizeAndTime) {
     EXPECT_EQ(t->detail.codec, AVT_CODEC_MP3);
     EXPECT_EQ(t->master.codec, AVT_CODEC_MP3);
     EXPECT_EQ(t->detail.seconds, 2);
-    EXPECT_EQ(t->detail.type, 8);
+    EXPECT_EQ(+t->detail.type, 8);
     EXPECT_EQ(t->detail.trackNo, 2);
     EXPECT_EQ(t->tagTrackNo, 3);
     EXPECT_EQ(t->fileSize, std::filesystem::file_size(path));

@@ -29,7 +29,7 @@ TEST_F(EmptyStore, StartsWithTheEmptyMasterListHeaders) {
     EXPECT_EQ(st.header.objectCount, 1);
     EXPECT_STREQ(st.fileHeader.name, "MtrList");
     EXPECT_EQ(std::memcmp(st.fileHeader.version, "01.00001.000", 12), 0);
-    EXPECT_EQ(st.fileHeader.bodyOffset, 72u);
+    EXPECT_EQ(+st.fileHeader.bodyOffset, 72u);
     EXPECT_EQ(CSongbase::GetPlayListCount(), 0);
     EXPECT_EQ(CSongbase::GetAllFileSize(), 0u);
     EXPECT_EQ(CSongbase::GetMaxDecodeFileSize(), 0u);
@@ -44,7 +44,7 @@ TEST_F(EmptyStore, NewPlayListIsNumberedTypedAndEmpty) {
     ASSERT_EQ(CSongbase::GetPlayListData(0, &pl), 1);
     EXPECT_EQ(pl->record.info.type, 6);
     EXPECT_EQ(pl->record.info.size, 224);
-    EXPECT_EQ(pl->record.master.type, 4);
+    EXPECT_EQ(+pl->record.master.type, 4);
     EXPECT_EQ(pl->record.master.playlistNo, 1);
     EXPECT_STREQ(pl->record.master.fileName, "PLINFO001.PPD");
     EXPECT_STREQ(pl->record.fileHeader.name, "PlInfo");
@@ -68,14 +68,14 @@ TEST_F(EmptyStore, EmptyPathAddsAPlaceholderThatCountsEverywhere) {
     ASSERT_EQ(CSongbase::SetTrackInfo(list, 0, ""), 1);
     Songbase_Track* t = nullptr;
     ASSERT_EQ(CSongbase::GetTrackData(list, 0, &t), 1);
-    EXPECT_EQ(t->detail.type, 8);
-    EXPECT_EQ(t->distinct.type, 9);
-    EXPECT_EQ(t->master.type, 5);
+    EXPECT_EQ(+t->detail.type, 8);
+    EXPECT_EQ(+t->distinct.type, 9);
+    EXPECT_EQ(+t->master.type, 5);
     EXPECT_EQ(t->fileSize, 0u);
     EXPECT_EQ(t->detail.minutes, 0);
     EXPECT_STREQ(t->master.fileName, "TRACK001_01.PPD");
     EXPECT_STREQ(t->fileHeader.name, "TrackData");
-    EXPECT_EQ(t->fileHeader.bodyOffset, 400u);
+    EXPECT_EQ(+t->fileHeader.bodyOffset, 400u);
     EXPECT_EQ(CSongbase::GetTrackCount(list), 1);
     EXPECT_EQ(CSongbase::MusicData().header.objectCount, 3);
     EXPECT_TRUE(storeIsConsistent());

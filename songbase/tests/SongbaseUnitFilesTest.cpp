@@ -110,7 +110,7 @@ TEST_F(TwoTrackMusic, MasterListNumbersEntriesByPosition) {
     e.i32(5).i32(80).raw(bytesOf(playListGuid())).u16(3).u16(2).u16(1).u16(2).text("TRACK001_02.PPD", 48);
     EXPECT_EQ(unit("AVMTR.PPD"), e.bytes);
     EXPECT_EQ(pl.tracks[1]->master.entryNo, 3);  // kept in the store too
-    EXPECT_EQ(st.fileHeader.fileSize, 312u);
+    EXPECT_EQ(+st.fileHeader.fileSize, 312u);
 }
 
 TEST_F(TwoTrackMusic, PlayListFileCarriesInfoAndOneEntryPerTrack) {
@@ -123,7 +123,7 @@ TEST_F(TwoTrackMusic, PlayListFileCarriesInfoAndOneEntryPerTrack) {
     e.i32(7).i32(160).u16(2).u16(0).u16(4).u16(5).u16(0xFFFF).u16(0);
     e.text("Two", 33).text("ﾂｰ", 65).text("Artist", 33).zeros(9);
     EXPECT_EQ(unit("PLINFO001.PPD"), e.bytes);
-    EXPECT_EQ(pl.record.fileHeader.fileSize, 616u);
+    EXPECT_EQ(+pl.record.fileHeader.fileSize, 616u);
 }
 
 TEST_F(TwoTrackMusic, TrackFileCarriesTheRecordsAndTheMusicBytes) {
@@ -133,7 +133,7 @@ TEST_F(TwoTrackMusic, TrackFileCarriesTheRecordsAndTheMusicBytes) {
     e.fileHeader("TrackData", 2408, 400).objectHeader(3, playListGuid());
     e.raw(bytesOf(t.detail)).raw(bytesOf(t.distinct)).i32(10).u32(2008).raw(music(2000, 'b'));
     EXPECT_EQ(unit("TRACK001_02.PPD"), e.bytes);
-    EXPECT_EQ(t.fileHeader.fileSize, 2408u);
+    EXPECT_EQ(+t.fileHeader.fileSize, 2408u);
 }
 
 TEST_F(TwoTrackMusic, EveryMasterListWriteHasAFreshStoreGuidWhilePlayListFilesShareOne) {
@@ -152,9 +152,9 @@ TEST_F(TwoTrackMusic, WrittenSizesTravelInTheEditDataFile) {
     const std::string saved = source.file("list.dat");
     ASSERT_EQ(CSongbase::WriteEditData(saved.c_str()), 1);
     ASSERT_EQ(CSongbase::ReadEditData(saved.c_str()), 1);
-    EXPECT_EQ(CSongbase::MusicData().fileHeader.fileSize, 312u);
-    EXPECT_EQ(CSongbase::MusicData().lists[0]->record.fileHeader.fileSize, 616u);
-    EXPECT_EQ(CSongbase::MusicData().lists[0]->tracks[0]->fileHeader.fileSize, 1408u);
+    EXPECT_EQ(+CSongbase::MusicData().fileHeader.fileSize, 312u);
+    EXPECT_EQ(+CSongbase::MusicData().lists[0]->record.fileHeader.fileSize, 616u);
+    EXPECT_EQ(+CSongbase::MusicData().lists[0]->tracks[0]->fileHeader.fileSize, 1408u);
 }
 
 TEST_F(TwoTrackMusic, RoundedSizesFollowTheDestinationDrive) {
