@@ -61,16 +61,3 @@ TEST_F(EmptyStore, UnreadableFileIsNotAdded) {
     EXPECT_EQ(CSongbase::GetTrackCount(list), 0);
     EXPECT_TRUE(storeIsConsistent());
 }
-
-TEST_F(EmptyStore, AddedMusicFileTravelsIntoItsTrackFile) {
-    const std::string path = taggedMp3();
-    testsupport::ScratchDir out;
-    int list = addPlayList("L", {});
-    ASSERT_EQ(CSongbase::SetTrackInfo(list, 0, path.c_str()), 1);
-    ASSERT_EQ(CSongbase::WriteMusicData(out.folder().c_str(), nullptr), 1);
-    const std::string music = testsupport::readFile(path);
-    const std::string track = testsupport::readFile(out.file("TRACK001_01.PPD"));
-    EXPECT_EQ(track.size(), 408 + music.size());
-    EXPECT_TRUE(track.substr(408) == music);
-    EXPECT_EQ(CSongbase::GetTransFileSize(nullptr), 72u + 160 + (296 + 160) + track.size());
-}

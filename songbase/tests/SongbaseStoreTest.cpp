@@ -228,17 +228,6 @@ TEST_F(OnePlayListStore, FullPathIsBoundedAndTagTrackNumberReadable) {
     EXPECT_EQ(CSongbase::GetTagTrackNo(0, 3), 0);
 }
 
-TEST_F(OnePlayListStore, MoodResultIsStoredAsGiven) {
-    AVT_Tk_DistinctInfo mood{};
-    mood.type = 9;
-    mood.size = 168;
-    mood.mood[37] = -5;
-    ASSERT_EQ(CSongbase::SetDURoInfo(0, 2, mood), 1);
-    AVT_Tk_DistinctInfo* stored = nullptr;
-    ASSERT_EQ(CSongbase::GetDURoInfo(0, 2, &stored), 1);
-    EXPECT_EQ(std::memcmp(stored, &mood, sizeof mood), 0);
-}
-
 // Every index form refuses negative positions and positions past its bound.
 using IndexCase = std::tuple<int, int>;
 class OutOfRange : public OnePlayListStore, public ::testing::WithParamInterface<IndexCase> {};

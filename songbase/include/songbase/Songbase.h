@@ -56,7 +56,7 @@ public:
     static std::uint64_t GetMaxDecodeFileSize();
 
     // --- Playlists ---
-    // Appends an empty playlist with a fresh GUID; its index goes to *newIndex.
+    // Appends an empty playlist with a fresh GUID; its index goes to *newIndex (when not null).
     static int CreatePlayList(int* newIndex);
     // Removes a playlist with its tracks; the following playlists move up and are renumbered.
     static int DestroyPlayList(const int& list);
