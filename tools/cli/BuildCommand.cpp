@@ -1,0 +1,315 @@
+// harbrook-cli build: turns music folders and files (or a saved edit data file) into the unit's
+// music database folder DIR/AVMTR, with or without mood detection, as the transfer does.
+#include "Command.h"
+
+#include <music/MusicData.h>
+
+#include <platform/Cp932.h>
+#include <platform/Event.h>
+#include <platform/MessageTarget.h>
+#include <songbase/Songbase.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: harbrook-cli build --out DIR [--no-detect] [--open EDITFILE] [--save EDITFILE] "
+    "SOURCE...\n";
+constexpr int kExitInterrupted = 130;
+
+std::atomic<bool> g_interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+extern "C" void onInterrupt(int) { g_interrupted.store(true); }
+
+struct Options {
+    std::string out;
+    bool detect = true;
+    std::string open;
+    std::string save;
+    std::vector<std::string> sources;
+};
+
+// Returns false on a usage error.
+bool parseOptions(const std::vector<std::string>& args, Options* o) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--no-detect") {
+            o->detect = false;
+        } else if ((arg == "--out" || arg == "--open" || arg == "--save") && hasValue) {
+            std::string& value = arg == "--out" ? o->out : arg == "--open" ? o->open : o->save;
+            value = args[++i];
+        } else if (arg == "--") {
+            o->sources.insert(o->sources.end(), args.begin() + static_cast<long>(i) + 1, args.end());
+            break;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            std::fprintf(stderr, "harbrook-cli build: bad option '%s'\n", arg.c_str());
+            return false;
+        } else {
+            o->sources.push_back(arg);
+        }
+    }
+    return !o->out.empty() && (!o->sources.empty() || !o->open.empty());
+}
+
+// The report's lines as terminal lines.
+void printReport(const std::string& report) {
+    std::string text = report;
+    std::replace(text.begin(), text.end(), '\r', '\n');
+    std::fprintf(stderr, "%s", text.c_str());
+}
+
+// --- Building the transfer list ---
+
+class ListBuilder {
+public:
+    explicit ListBuilder(CMusicData& doc) : m_doc(doc) {}
+
+    // False once a limit was reached (nothing more can be added).
+    bool AddFolder(const fs::path& folder);
+    bool AddFile(const std::string& path);
+    bool AnyRefused() const { return m_refused; }
+
+private:
+    int NewPlayList(const std::string& utf8Title);
+    int Add(int list, const std::string& path);
+    void RemoveIfEmpty(int list, const std::string& title);
+
+    CMusicData& m_doc;
+    int m_target = -1;  // the "New Album" playlist that loose files go to
+    bool m_refused = false;
+};
+
+int ListBuilder::NewPlayList(const std::string& utf8Title) {
+    const auto title = platform::utf8ToCp932(utf8Title);
+    if (m_doc.NewPlayList(title ? title->c_str() : nullptr) != 0) return -1;
+    return CSongbase::GetPlayListCount() - 1;
+}
+
+int ListBuilder::Add(int list, const std::string& path) {
+    const int result = m_doc.AddFile(list, path);
+    if (result != 0) m_refused = true;
+    return result;
+}
+
+void ListBuilder::RemoveIfEmpty(int list, const std::string& title) {
+    if (CSongbase::GetTrackCount(list) != 0) return;
+    m_doc.Delete(list, -1);
+    m_doc.NoteRemovedPlayList(title);
+}
+
+bool ListBuilder::AddFolder(const fs::path& folder) {
+    const std::string title = fs::absolute(folder).lexically_normal().filename().string();
+    std::vector<std::string> files;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->is_regular_file(ec)) files.push_back(it->path().string());
+    }
+    std::sort(files.begin(), files.end());
+    const int list = NewPlayList(title.empty() ? folder.string() : title);
+    if (list < 0) {
+        m_refused = true;
+        return false;
+    }
+    bool goOn = true;
+    for (const std::string& file : files) {
+        if (Add(list, file) == CMusicData::kEAbort) {
+            goOn = false;
+            break;
+        }
+    }
+    m_doc.SortByTagTrackNo(list, 0);
+    RemoveIfEmpty(list, title);
+    return goOn;
+}
+
+bool ListBuilder::AddFile(const std::string& path) {
+    const bool created = m_target < 0;
+    if (created && (m_target = NewPlayList(CMusicData::kDefaultPlayListName)) < 0) {
+        m_refused = true;
+        return false;
+    }
+    const int result = Add(m_target, path);
+    if (created && CSongbase::GetTrackCount(m_target) == 0) {
+        m_doc.Delete(m_target, -1);
+        m_target = -1;
+    }
+    return result != CMusicData::kEAbort;
+}
+
+// --- Progress on the terminal ---
+
+// Receives the job's messages: sent ones on this thread, posted ones (decoder and detector
+// percentages) from the worker; the line is drawn only from this thread.
+class TerminalProgress : public platform::MessageTarget {
+public:
+    void post(unsigned message, platform::WParam, platform::LParam lParam) override {
+        if (message == CMusicData::kMsgDecodeProgress || message == CMusicData::kMsgDetectProgress) {
+            m_percent.store(static_cast<int>(lParam));
+        }
+    }
+    platform::LParam send(unsigned message, platform::WParam wParam,
+                          platform::LParam lParam) override;
+    void Draw(bool filePhase);
+    void Finish();
+
+private:
+    int m_range = 1;
+    int m_position = 0;
+    int m_fileTotal = 0;
+    int m_fileDone = 0;
+    int m_tracks = 0;
+    std::atomic<int> m_percent{0};
+    bool m_filePhase = false;
+    std::string m_shown;
+};
+
+platform::LParam TerminalProgress::send(unsigned message, platform::WParam wParam,
+                                        platform::LParam lParam) {
+    if (message == CMusicData::kMsgRange) {
+        m_range = static_cast<int>(wParam);
+        m_tracks = m_range / 2;
+    } else if (message == CMusicData::kMsgPosition) {
+        m_position = static_cast<int>(wParam);
+        m_percent.store(0);
+    } else if (message == CMusicData::kMsgFileProgress) {
+        m_fileTotal = static_cast<int>(wParam);
+        m_fileDone = static_cast<int>(lParam);
+    }
+    return 0;
+}
+
+void TerminalProgress::Draw(bool filePhase) {
+    // The caption switches once, as the transfer's progress window does.
+    m_filePhase = m_filePhase || filePhase;
+    char line[160];
+    if (m_filePhase) {
+        const int percent = m_fileTotal > 0 ? m_fileDone * 100 / m_fileTotal : 0;
+        std::snprintf(line, sizeof line, "\r転送準備中  track %d of %d  %3d%%",
+                      std::min(m_fileDone, m_fileTotal), m_fileTotal, percent);
+    } else {
+        const char* stage = m_position % 2 == 0 ? "decode" : "detect";
+        std::snprintf(line, sizeof line, "\r曲調検出中  track %d of %d  %s %3d%%",
+                      m_position / 2 + 1, m_tracks, stage, m_percent.load());
+    }
+    if (m_shown == line) return;
+    m_shown = line;
+    std::fputs(line, stderr);
+    if (::isatty(STDERR_FILENO)) std::fputs("\x1b[K", stderr);  // clear the rest of the line
+    std::fflush(stderr);
+}
+
+void TerminalProgress::Finish() {
+    if (!m_shown.empty()) std::fputs("\n", stderr);
+}
+
+// --- The job ---
+
+class AlwaysYes : public MusicQuestion {
+public:
+    bool AskYesNo(const std::string& text) override {
+        std::fprintf(stderr, "\n%s -> yes\n", text.c_str());
+        return true;
+    }
+};
+
+int runJob(CMusicData& doc, const Options& o) {
+    platform::Event cancel;
+    TerminalProgress progress;
+    AlwaysYes question;
+    struct sigaction action {};
+    struct sigaction previous {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &previous);
+
+    doc.PrepareJob(o.out, o.detect, &progress, &cancel, o.out, &question);
+    doc.SetJobPause(std::chrono::milliseconds(0));  // a terminal needs no pause to show a full bar
+    while (true) {
+        if (g_interrupted.load()) cancel.set();
+        const int stepBefore = doc.JobStepNumber();
+        if (!doc.JobStep()) break;
+        progress.Draw(doc.InFilePhase());
+        // Waiting on a worker: give the core to it instead of spinning.
+        if (doc.JobStepNumber() == stepBefore) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    progress.Finish();
+    sigaction(SIGINT, &previous, nullptr);
+    return doc.ResultCode();
+}
+
+int run(const std::vector<std::string>& args) {
+    Options o;
+    if (!parseOptions(args, &o)) {
+        std::fprintf(stderr, "%s", kUsage);
+        return cli::kExitUsage;
+    }
+    CMusicData doc;
+    if (!o.open.empty() && !doc.Load(o.open)) {
+        std::fprintf(stderr, "%s: %s\n", o.open.c_str(), doc.ErrorText().c_str());
+        return cli::kExitFailed;
+    }
+    doc.ClearReport();
+    ListBuilder builder(doc);
+    for (const std::string& source : o.sources) {
+        std::error_code ec;
+        const bool more = fs::is_directory(source, ec) ? builder.AddFolder(source)
+                                                       : builder.AddFile(source);
+        if (!more) break;
+    }
+    if (builder.AnyRefused()) {
+        printReport(doc.ReportText());
+        if (!doc.ErrorText().empty()) std::fprintf(stderr, "%s\n", doc.ErrorText().c_str());
+    }
+
+    std::error_code ec;
+    fs::create_directories(o.out, ec);
+    if (fs::exists(fs::path(o.out) / "AVMTR", ec)) {
+        std::fprintf(stderr, "harbrook-cli build: %s/AVMTR already exists\n", o.out.c_str());
+        return cli::kExitFailed;
+    }
+    if (!doc.TransferCheck()) {
+        printReport(doc.ReportText());
+        std::fprintf(stderr, "%s\n", doc.ErrorText().c_str());
+        return cli::kExitFailed;
+    }
+
+    const int code = runJob(doc, o);
+    if (code == CTransferData::kCancelled) {
+        doc.DiscardOutput();
+        std::fprintf(stderr, "harbrook-cli build: cancelled\n");
+        return kExitInterrupted;
+    }
+    if (!doc.JobSucceeded()) {
+        doc.DiscardOutput();
+        std::fprintf(stderr, "%s\n", doc.ErrorText().c_str());
+        return cli::kExitFailed;
+    }
+    std::printf("%s\n", doc.ErrorText().c_str());
+    if (!o.save.empty() && !doc.Save(o.save)) {
+        std::fprintf(stderr, "%s: %s\n", o.save.c_str(), doc.ErrorText().c_str());
+        return cli::kExitFailed;
+    }
+    return cli::kExitOk;
+}
+
+}  // namespace
+
+HARBROOK_CLI_COMMAND(build, "build",
+                     "build --out DIR [--no-detect] [--open F] [--save F] SOURCE...",
+                     "build the unit's music folder DIR/AVMTR from music folders and files", run);
