@@ -162,15 +162,6 @@ TEST_F(TransferDataCopy, EmptyListEndsAtOnceWithSuccess) {
     EXPECT_FALSE(m_store.Copying());
 }
 
-TEST_F(TransferDataCopy, WorksWithoutProgressWindowOrCancelEvent) {
-    std::string bytes = pattern(kChunk + 1, 3);
-    addFile("A", bytes);
-    ASSERT_TRUE(m_store.CopyToMedia("", "", nullptr, nullptr));
-    m_store.RunToEnd();
-    EXPECT_TRUE(m_store.Succeeded());
-    EXPECT_EQ(readFile(m_dest.file("A")), bytes);
-}
-
 TEST_F(TransferDataCopy, MissingSourceRefusesToStart) {
     addFile("A", "x");
     m_store.AddPair(m_source.file("MISSING"), m_dest.file("MISSING"));
@@ -244,8 +235,4 @@ TEST_F(TransferDataCopy, LargeTotalsKeepProgressSmallAndProportional) {
     // The ratio survives the shift: one chunk of 5 GiB.
     double ratio = static_cast<double>(messages[0].lParam) / static_cast<double>(messages[0].wParam);
     EXPECT_NEAR(ratio, static_cast<double>(kChunk) / static_cast<double>(size), 1e-4);
-}
-
-TEST(TransferDataPause, ProductPauseIsThreeHundredMilliseconds) {
-    EXPECT_EQ(CTransferData::kCompletionPause, std::chrono::milliseconds(300));
 }

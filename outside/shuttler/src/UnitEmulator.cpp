@@ -10,6 +10,34 @@ namespace fs = std::filesystem;
 
 namespace shuttler {
 
+namespace {
+
+// Faults for trying the user interface by hand: $HARBROOK_SHUTTLER_FAULTS holds
+// "busy=N,fail=N,code=N,delay=MS" (any subset, comma-separated).
+ShuttlerFaults faultsFromEnvironment() {
+    ShuttlerFaults faults;
+    const char* spec = std::getenv("HARBROOK_SHUTTLER_FAULTS");
+    std::string text = spec ? spec : "";
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(',', start);
+        if (end == std::string::npos) end = text.size();
+        std::string item = text.substr(start, end - start);
+        start = end + 1;
+        std::size_t equals = item.find('=');
+        if (equals == std::string::npos) continue;
+        std::string key = item.substr(0, equals);
+        long value = std::strtol(item.c_str() + equals + 1, nullptr, 10);
+        if (key == "busy") faults.busyCount = static_cast<int>(value);
+        if (key == "fail") faults.failAfterFiles = static_cast<int>(value);
+        if (key == "code") faults.failCode = static_cast<unsigned>(value);
+        if (key == "delay") faults.chunkDelay = std::chrono::milliseconds(value);
+    }
+    return faults;
+}
+
+}  // namespace
+
 UnitEmulator& UnitEmulator::instance() {
     static UnitEmulator emulator;
     return emulator;
@@ -21,6 +49,7 @@ int UnitEmulator::initialize(platform::MessageTarget* target, int log) {
     m_queue.setTarget(target);
     m_log = log != 0;
     m_initialized = true;
+    m_faults = faultsFromEnvironment();
     if (m_log) std::fprintf(stderr, "shuttler: unit folder \"%s\"\n", unitFolder().c_str());
     return 1;
 }
@@ -91,10 +120,10 @@ int UnitEmulator::start(TransferKind kind) {
     m_faults.failAfterFiles = -1;  // a failure is injected once
     m_stop = false;
     m_ended = false;
-    m_worker = std::thread([this, plan = planFor(kind), faults]() mutable {
-        TransferJob job(std::move(plan), m_queue, m_stop, faults, m_log);
+    m_worker = std::thread([this, plan = planFor(kind), faults, log = m_log]() mutable {
+        TransferJob job(std::move(plan), m_queue, m_stop, faults, log);
         unsigned result = job.run();
-        if (m_log) std::fprintf(stderr, "shuttler: result %u\n", result);
+        if (log) std::fprintf(stderr, "shuttler: result %u\n", result);
         m_ended = true;
         m_queue.push(CShuttler::kMsgResult, result);
         m_queue.push(CShuttler::kMsgEnd, 0);

@@ -47,7 +47,8 @@ struct ShuttlerMsg {
     platform::LParam lParam = 0;
 };
 
-// Faults for tests (and for trying the user interface by hand), applied to the next transfers.
+// Faults for tests, applied to the next transfers. For trying the user interface by hand,
+// Initialize() takes them from $HARBROOK_SHUTTLER_FAULTS ("busy=1,fail=2,code=4,delay=50").
 struct ShuttlerFaults {
     int busyCount = 0;        // the next this many Trans calls report 8 (busy) and touch nothing
     int failAfterFiles = -1;  // >= 0: fail once this many files are copied (0: before the first)
