@@ -175,12 +175,12 @@ TEST_F(PointStoreTest, AddingFillsTheUnitDefaultsStampsAndNames) {
     ASSERT_EQ(reader.read(dir.file("w.pnt")), kPointOk);
     PointRecord r;
     reader.entry(0, r);
-    EXPECT_EQ(r.unit56, static_cast<std::int32_t>(0xFFFF1226u));
-    EXPECT_EQ(r.unit370, 0x608);
-    EXPECT_EQ(r.date1, 0x20261207u);
-    EXPECT_EQ(r.time1, 0x12345600u);
-    EXPECT_EQ(r.date2, 0x20261207u);
-    EXPECT_EQ(r.time2, 0x12345600u);
+    EXPECT_EQ(+r.unit56, static_cast<std::int32_t>(0xFFFF1226u));
+    EXPECT_EQ(+r.unit370, 0x608);
+    EXPECT_EQ(+r.date1, 0x20261207u);
+    EXPECT_EQ(+r.time1, 0x12345600u);
+    EXPECT_EQ(+r.date2, 0x20261207u);
+    EXPECT_EQ(+r.time2, 0x12345600u);
     std::int32_t blockLon, blockLat;
     std::memcpy(&blockLon, r.unitBlock, 4);
     std::memcpy(&blockLat, r.unitBlock + 4, 4);
@@ -328,8 +328,8 @@ TEST_F(PointStoreTest, WorkFileHoldsTheListedPointsPackedWithTheirFiles) {
     PointRecord r0, r1;
     readBack.entry(0, r0);
     readBack.entry(1, r1);
-    EXPECT_EQ(r0.slot, 0);
-    EXPECT_EQ(r1.slot, 1);
+    EXPECT_EQ(+r0.slot, 0);
+    EXPECT_EQ(+r1.slot, 1);
     EXPECT_STREQ(r1.name, "b");
     expected.setEntry(0, r0);
     expected.setEntry(1, r1);
@@ -347,7 +347,7 @@ TEST_F(PointStoreTest, WorkFileHoldsTheListedPointsPackedWithTheirFiles) {
     ASSERT_EQ(empty.read(dir.file("changed.dat")), kPointOk);
     PointRecord none;
     empty.entry(0, none);
-    EXPECT_EQ(none.slot, kEmptySlot);
+    EXPECT_EQ(+none.slot, kEmptySlot);
 }
 
 TEST_F(PointStoreTest, WorkFileReadsBackIntoFreeSlots) {

@@ -206,12 +206,12 @@ TEST_P(RecordFileTest, ReadsBackEveryEntryByteForByte) {
                 const PointRecord want = samplePoint(i, i + 1);
                 EXPECT_EQ(std::memcmp(&got, &want, sizeof got), 0) << i;
             } else {
-                EXPECT_EQ(got.slot, kEmptySlot);
+                EXPECT_EQ(+got.slot, kEmptySlot);
             }
         }
         PointRecord outside;
         EXPECT_FALSE(reader.entry(s.entries, outside));
-        EXPECT_EQ(outside.slot, kEmptySlot);
+        EXPECT_EQ(+outside.slot, kEmptySlot);
     }
 }
 
