@@ -242,7 +242,7 @@ int runJob(CMusicData& doc, const Options& o) {
         if (g_interrupted.load()) cancel.set();
         const int stepBefore = doc.JobStepNumber();
         if (!doc.JobStep()) break;
-        progress.Draw(doc.InFilePhase());
+        progress.Draw(!o.detect || doc.InFilePhase());  // without detection: no detection texts
         // Waiting on a worker: give the core to it instead of spinning.
         if (doc.JobStepNumber() == stepBefore) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# harbrook-cli build: folders and loose files to DIR/AVMTR, refused files, the failed check,
+# detection on and off, --save/--open without analysing again, and Ctrl-C.
+set -euo pipefail
+cli="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cache="${HARBROOK_TEST_CACHE:-$work}/cli_build"
+mkdir -p "$cache"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+make_audio() {  # name, seconds, ffmpeg output options
+    local name="$1" seconds="$2"; shift 2
+    [ -s "$cache/$name" ] && return
+    ffmpeg -hide_banner -loglevel error -nostdin -y -f lavfi \
+        -i "sine=frequency=440:duration=$seconds" -map_metadata -1 "$@" "$cache/.tmp-$$-$name"
+    mv "$cache/.tmp-$$-$name" "$cache/$name"
+}
+for n in 1 2 3; do
+    make_audio "t$n.mp3" 1 -ar 44100 -ac 2 -c:a libmp3lame -b:a 128000 -metadata track=$n
+done
+# Long enough (over a minute) for the mood detector to give a result.
+make_audio long.mp3 62 -ar 22050 -ac 1 -c:a libmp3lame -b:a 32000
+make_audio long20.mp3 20 -ar 44100 -ac 2 -c:a libmp3lame -b:a 128000
+
+album="$work/アルバム"
+mkdir -p "$album"
+cp "$cache/t3.mp3" "$album/a.mp3"; cp "$cache/t1.mp3" "$album/b.mp3"; cp "$cache/t2.mp3" "$album/c.mp3"
+echo "not music" > "$album/notes.txt"
+
+# A folder becomes a playlist named after it, sorted by tag track number; a loose file goes to
+# "New Album"; the refused text file is reported and left out.
+"$cli" build --out "$work/out1" --no-detect "$album" "$cache/t1.mp3" >"$work/stdout" 2>"$work/stderr" \
+    || fail "build without detection failed: $(cat "$work/stderr")"
+grep -qx '音楽転送：ファイル出力終了' "$work/stdout" || fail "no success message"
+grep -q "notes.txt	ファイル拡張子不正" "$work/stderr" || fail "refused file not reported"
+[ "$(ls "$work/out1/AVMTR" | tr '\n' ' ')" = "AVMTR.PPD PLINFO001.PPD PLINFO002.PPD TRACK001_01.PPD TRACK001_02.PPD TRACK001_03.PPD TRACK002_01.PPD " ] \
+    || fail "unexpected files: $(ls "$work/out1/AVMTR")"
+plinfo=$("$cli" inspect "$work/out1/AVMTR/PLINFO001.PPD")
+grep -q 'title "アルバム"' <<<"$plinfo" || fail "playlist not named after its folder"
+[ "$(grep -o '^track [0-9]: title "[a-z]*"' <<<"$plinfo" | tr '\n' ' ')" = 'track 1: title "b" track 2: title "c" track 3: title "a" ' ] \
+    || fail "tracks not in tag order: $plinfo"
+grep -q 'title "New Album"' < <("$cli" inspect "$work/out1/AVMTR/PLINFO002.PPD") || fail "loose file playlist"
+tail -c "$(stat -c %s "$cache/t1.mp3")" "$work/out1/AVMTR/TRACK001_01.PPD" | cmp -s - "$cache/t1.mp3" \
+    || fail "track file does not end with the music file"
+grep -q '転送準備中' "$work/stderr" || fail "no progress shown"
+grep -q '曲調検出中' "$work/stderr" && fail "detection progress shown without detection"
+
+# An existing AVMTR folder is never overwritten or removed.
+"$cli" build --out "$work/out1" --no-detect "$album" >/dev/null 2>&1 && fail "built over an existing AVMTR"
+[ -f "$work/out1/AVMTR/TRACK002_01.PPD" ] || fail "existing output touched"
+
+# A failed check prints the report and builds nothing.
+mkdir "$work/onlytext"; echo x > "$work/onlytext/x.txt"
+"$cli" build --out "$work/out2" "$work/onlytext" >/dev/null 2>"$work/stderr" && fail "empty list built"
+grep -q '000	00	 - 	プレイリストが存在しない' "$work/stderr" || fail "no-playlist report line missing"
+grep -q 'アルバム	.*空のプレイリストを削除します。|onlytext			空のプレイリストを削除します。' -E "$work/stderr" \
+    || fail "removed empty playlist not noted: $(cat "$work/stderr")"
+[ -e "$work/out2/AVMTR" ] && fail "AVMTR created for a failed check"
+
+# With detection and --save: the long track gets its mood result (DURo 1) ...
+mkdir "$work/long"; cp "$cache/long.mp3" "$work/long/"
+"$cli" build --out "$work/out3" --save "$work/list.dat" "$work/long" >/dev/null 2>"$work/stderr" \
+    || fail "build with detection failed: $(cat "$work/stderr")"
+grep -q 'detect' "$work/stderr" || fail "no detection progress"
+first=$("$cli" inspect "$work/out3/AVMTR/TRACK001_01.PPD" | grep -E 'DURo|^mood')
+grep -q 'DURo 1' <<<"$first" || fail "no mood result: $first"
+# ... and a build from the saved list takes it over without analysing again.
+"$cli" build --out "$work/out4" --open "$work/list.dat" >/dev/null 2>"$work/stderr" || fail "--open build failed"
+grep -q 'detect' "$work/stderr" && fail "the saved track was analysed again"
+second=$("$cli" inspect "$work/out4/AVMTR/TRACK001_01.PPD" | grep -E 'DURo|^mood')
+[ "$first" = "$second" ] || fail "mood result differs: $first / $second"
+
+# Ctrl-C while decoding: exit 130, no partial AVMTR folder, no WAV file left behind.
+mkdir "$work/many"; for i in 1 2 3 4 5 6; do cp "$cache/long20.mp3" "$work/many/$i.mp3"; done
+"$cli" build --out "$work/out5" "$work/many" >/dev/null 2>&1 &
+pid=$!
+for _ in $(seq 100); do [ -d "$work/out5/AVMTR" ] && break; sleep 0.05; done
+kill -INT "$pid"
+wait "$pid" && rc=0 || rc=$?
+[ "$rc" = 130 ] || fail "interrupted build: exit status $rc"
+[ -e "$work/out5/AVMTR" ] && fail "partial AVMTR folder left behind"
+[ -z "$(ls -A "$work/out5")" ] || fail "files left behind: $(ls -A "$work/out5")"
+
+# Usage errors.
+"$cli" build "$album" >/dev/null 2>&1 && rc=0 || rc=$?
+[ "$rc" = 2 ] || fail "missing --out: exit status $rc"
+"$cli" build --out "$work/x" >/dev/null 2>&1 && rc=0 || rc=$?
+[ "$rc" = 2 ] || fail "no sources: exit status $rc"
+echo "build.sh: all passed"
