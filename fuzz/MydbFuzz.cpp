@@ -20,15 +20,31 @@ namespace {
 const char* const kCommands[] = {"#Playlist", "#Track", "#CD", "#track",
                                  "#PLAYLIST", "#cd",    "",    "#Track"};
 const char* const kValues[] = {
-    "", "1", "12", "99", "100", "0", "05", "-5", " ", "1999", "0", "99999", "abc", "Title", "\t",
-    "\x82\xa0\x82\xa2",                   // hiragana
-    "\x83\x41\x83\x43",                   // katakana
-    "\xb1\xb2",                           // half-width katakana
-    "\x8a\xbf\x8e\x9a\x8a\xbf\x8e\x9a",   // kanji
-    "\x81",                               // a lone lead byte
-    "\xef\xbb\xbf",                       // a UTF-8 byte order mark
-    "\xe3\x81\x82",                       // hiragana in UTF-8
-    "\x1a", "\r", "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA",
+    "",
+    "1",
+    "12",
+    "99",
+    "100",
+    "0",
+    "05",
+    "-5",
+    " ",
+    "1999",
+    "0",
+    "99999",
+    "abc",
+    "Title",
+    "\t",
+    "\x82\xa0\x82\xa2",                  // hiragana
+    "\x83\x41\x83\x43",                  // katakana
+    "\xb1\xb2",                          // half-width katakana
+    "\x8a\xbf\x8e\x9a\x8a\xbf\x8e\x9a",  // kanji
+    "\x81",                              // a lone lead byte
+    "\xef\xbb\xbf",                      // a UTF-8 byte order mark
+    "\xe3\x81\x82",                      // hiragana in UTF-8
+    "\x1a",
+    "\r",
+    "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA",
 };
 template <typename T, std::size_t N>
 const char* pick(const T (&table)[N], std::uint8_t b) {
@@ -69,13 +85,15 @@ void writeBytes(const std::string& path, const std::string& bytes) {
     ::unlink(path.c_str());
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) std::abort();
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) std::abort();
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size())
+        std::abort();
     std::fclose(f);
 }
 
 std::vector<MyDbRow> rowsOf(const CMyDbData& store) {
     std::vector<MyDbRow> rows(static_cast<std::size_t>(store.GetRowCount()));
-    for (int i = 0; i < store.GetRowCount(); ++i) store.GetRow(i, rows[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < store.GetRowCount(); ++i)
+        store.GetRow(i, rows[static_cast<std::size_t>(i)]);
     return rows;
 }
 

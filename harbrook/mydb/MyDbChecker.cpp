@@ -5,12 +5,15 @@
 
 namespace {
 
-MyDbCheckResult failure(int code, int row = 0) { return {code, row}; }
+MyDbCheckResult failure(int code, int row = 0) {
+    return {code, row};
+}
 
 }  // namespace
 
 MyDbCheckResult MyDbChecker::Check(const std::vector<MyDbRow>& rows) {
-    if (rows.size() > static_cast<std::size_t>(CMyDbData::kMaxRows)) return failure(CMyDbData::kTooManyRows);
+    if (rows.size() > static_cast<std::size_t>(CMyDbData::kMaxRows))
+        return failure(CMyDbData::kTooManyRows);
     int playlists = 0;
     long long trackCount = 0;
     int rowNumber = 0;
@@ -23,7 +26,8 @@ MyDbCheckResult MyDbChecker::Check(const std::vector<MyDbRow>& rows) {
         if (no.empty()) return failure(CMyDbData::kMissingNo, rowNumber);
         const long long number = MyDbFieldCheck::LeadingValue(no);
         if (kind == MyDbRowKind::Playlist) {
-            if (++playlists > CMyDbData::kMaxPlaylists) return failure(CMyDbData::kTooManyPlaylists);
+            if (++playlists > CMyDbData::kMaxPlaylists)
+                return failure(CMyDbData::kTooManyPlaylists);
             trackCount = number;
             continue;
         }

@@ -30,12 +30,16 @@ constexpr const char* kErrorTexts[] = {
 // The message that replaces the table entry when a check fails on a given row.
 const char* rowMessageFormat(int code) {
     switch (code) {
-        case CMyDbData::kBadCommand: return "%d行に不正なコマンドが設定されています";
+        case CMyDbData::kBadCommand:
+            return "%d行に不正なコマンドが設定されています";
         case CMyDbData::kTrackNumberTooLarge:
             return "%d行目：#Playlistで指定されたトラック数より大きな値が設定されています";
-        case CMyDbData::kMissingNo: return "%d行目のNOが入力されていません";
-        case CMyDbData::kNoPlaylist: return "%d行目：対応するプレイリストがありません";
-        default: return nullptr;
+        case CMyDbData::kMissingNo:
+            return "%d行目のNOが入力されていません";
+        case CMyDbData::kNoPlaylist:
+            return "%d行目：対応するプレイリストがありません";
+        default:
+            return nullptr;
     }
 }
 
@@ -133,7 +137,9 @@ bool CMyDbData::DeleteRow(int index) {
     return true;
 }
 
-void CMyDbData::RemoveAllRows() { m_Rows.clear(); }
+void CMyDbData::RemoveAllRows() {
+    m_Rows.clear();
+}
 
 bool CMyDbData::CheckFull() {
     const bool full = GetRowCount() >= kMaxRows;
@@ -156,7 +162,9 @@ bool CMyDbData::NumberCheck(std::string_view text, int minimum, int maximum, int
     return MyDbFieldCheck::NumberCheck(text, minimum, maximum, maxLength);
 }
 
-bool CMyDbData::YearCheck(std::string_view text) { return MyDbFieldCheck::YearCheck(text); }
+bool CMyDbData::YearCheck(std::string_view text) {
+    return MyDbFieldCheck::YearCheck(text);
+}
 
 bool CMyDbData::WriteForUsb(const std::string& workFolder) {
     const std::string folder = platform::withTrailingSlash(workFolder) + kUsbFolder;

@@ -17,12 +17,12 @@ public:
         kLoadError = 9,
         kSaveError = 10,
         kTooManyPlaylists = 11,
-        kBadCommand = 12,            // message names the row
-        kTrackNumberTooLarge = 13,   // message names the row
+        kBadCommand = 12,           // message names the row
+        kTrackNumberTooLarge = 13,  // message names the row
         kTooManyRows = 14,
-        kMissingNo = 15,             // message names the row
+        kMissingNo = 15,  // message names the row
         kNotMyDbFile = 16,
-        kNoPlaylist = 17,            // message names the row
+        kNoPlaylist = 17,  // message names the row
     };
     static constexpr int kMaxRows = 10000;
     static constexpr int kMaxPlaylists = 100;
@@ -86,6 +86,6 @@ private:
 
     std::vector<MyDbRow> m_Rows;
     bool m_Modified = false;
-    int m_RowMessageCode = 0;   // the code whose text m_RowMessage replaces
+    int m_RowMessageCode = 0;  // the code whose text m_RowMessage replaces
     std::string m_RowMessage;
 };

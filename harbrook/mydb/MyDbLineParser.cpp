@@ -71,7 +71,8 @@ void takeCommonFields(MyDbRow& row, const Columns& c) {
     if (admits(c[1], kNoRule) && MyDbFieldCheck::NumberCheck(c[1], 1, 99, 2))
         mydb::setField(row, MyDbField::No, c[1]);
     takeIfAdmitted(row, MyDbField::Title, c[2], kTitleRule);
-    if (admits(c[3], kReadingRule) || c[3] == " ") mydb::setField(row, MyDbField::TitleReading, c[3]);
+    if (admits(c[3], kReadingRule) || c[3] == " ")
+        mydb::setField(row, MyDbField::TitleReading, c[3]);
     takeIfAdmitted(row, MyDbField::Artist, c[4], kNameRule);
     takeGenre(row, c[5]);
     if (MyDbFieldCheck::YearCheck(c[6])) mydb::setField(row, MyDbField::Year, c[6]);
@@ -87,7 +88,8 @@ bool MyDbLineParser::Parse(std::string_view line, MyDbRow& row) {
     if (kind == MyDbRowKind::Blank || kind == MyDbRowKind::Unknown) return allEmpty(c);
 
     const bool playlist = kind == MyDbRowKind::Playlist;
-    mydb::setField(row, MyDbField::Command, playlist ? mydb::kPlaylistCommand : mydb::kTrackCommand);
+    mydb::setField(row, MyDbField::Command,
+                   playlist ? mydb::kPlaylistCommand : mydb::kTrackCommand);
     takeCommonFields(row, c);
     if (!playlist) return true;
     if (mydb::equalsIgnoringCase(c[0], mydb::kCdCommand)) {

@@ -19,20 +19,31 @@ FieldSpan span(char (&field)[N]) {
 
 FieldSpan fieldSpan(MyDbRow& row, MyDbField field) {
     switch (field) {
-        case MyDbField::Command: return span(row.command);
-        case MyDbField::No: return span(row.no);
-        case MyDbField::Title: return span(row.title);
-        case MyDbField::TitleReading: return span(row.titleReading);
-        case MyDbField::Artist: return span(row.artist);
-        case MyDbField::Genre: return span(row.genre);
-        case MyDbField::Year: return span(row.year);
-        case MyDbField::ArtistReading: return span(row.artistReading);
-        case MyDbField::CandidateTitle: return span(row.candidateTitle);
+        case MyDbField::Command:
+            return span(row.command);
+        case MyDbField::No:
+            return span(row.no);
+        case MyDbField::Title:
+            return span(row.title);
+        case MyDbField::TitleReading:
+            return span(row.titleReading);
+        case MyDbField::Artist:
+            return span(row.artist);
+        case MyDbField::Genre:
+            return span(row.genre);
+        case MyDbField::Year:
+            return span(row.year);
+        case MyDbField::ArtistReading:
+            return span(row.artistReading);
+        case MyDbField::CandidateTitle:
+            return span(row.candidateTitle);
     }
     return {nullptr, 0};
 }
 
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 

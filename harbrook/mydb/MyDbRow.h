@@ -7,12 +7,12 @@
 #include <string_view>
 
 struct MyDbRow {
-    char command[17];         // "#Playlist", "#Track" or empty (a blank row)
-    char no[3];               // track count on a playlist row, track number on a track row
+    char command[17];  // "#Playlist", "#Track" or empty (a blank row)
+    char no[3];        // track count on a playlist row, track number on a track row
     char title[33];
     char titleReading[65];
     char artist[33];
-    char genre[33];           // the genre's name as the text library spells it
+    char genre[33];  // the genre's name as the text library spells it
     char year[5];
     char artistReading[65];   // playlist rows only
     char candidateTitle[33];  // playlist rows only

@@ -15,7 +15,9 @@ using testsupport::writeFile;
 
 namespace {
 
-std::string cp(const std::string& utf8) { return platform::utf8ToCp932(utf8).value(); }
+std::string cp(const std::string& utf8) {
+    return platform::utf8ToCp932(utf8).value();
+}
 
 // A row from UTF-8 texts in field order; missing fields are empty.
 MyDbRow makeRow(std::vector<std::string> fields) {
@@ -25,7 +27,9 @@ MyDbRow makeRow(std::vector<std::string> fields) {
     return row;
 }
 
-bool sameRow(const MyDbRow& a, const MyDbRow& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool sameRow(const MyDbRow& a, const MyDbRow& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 std::string repeatLine(const std::string& line, int count) {
     std::string text;
@@ -61,11 +65,11 @@ const std::vector<std::vector<std::string>> kSampleRows = {
     {},
     {"#Track", "2", "Song 2", " ", " "},
 };
-const std::string kSampleFile = cp(
-    "#Playlist\t2\tアルバム\tあるばむ\t歌手\t4\t1999\tかしゅ\t候補\r\n"
-    "#Track\t1\t曲\tきょく\t歌手\t2\r\n"
-    "\r\n"
-    "#Track\t2\tSong 2\t \t \t\r\n");
+const std::string kSampleFile =
+    cp("#Playlist\t2\tアルバム\tあるばむ\t歌手\t4\t1999\tかしゅ\t候補\r\n"
+       "#Track\t1\t曲\tきょく\t歌手\t2\r\n"
+       "\r\n"
+       "#Track\t2\tSong 2\t \t \t\r\n");
 
 TEST_F(MyDbDataTest, SaveWritesCodePage932LinesWithCrLf) {
     for (const auto& fields : kSampleRows) fill({makeRow(fields)});
@@ -89,7 +93,8 @@ TEST_F(MyDbDataTest, LoadReadsWhatSaveWroteExceptTheTrackYear) {
 }
 
 TEST_F(MyDbDataTest, OlderFormsAndLooseLineEndsAreWrittenInTheCurrentForm) {
-    writeFile(dir.file("in.txt"), "#cd\t3\tA\t\tB\t1\t2000\tC\n#TRACK\t1\tT\n\n\t\t\n#Track\t2\x1a#Junk\tX");
+    writeFile(dir.file("in.txt"),
+              "#cd\t3\tA\t\tB\t1\t2000\tC\n#TRACK\t1\tT\n\n\t\t\n#Track\t2\x1a#Junk\tX");
     ASSERT_TRUE(store.Load(dir.file("in.txt")));
     ASSERT_TRUE(store.Save(dir.file("out.txt")));
     EXPECT_EQ(readFile(dir.file("out.txt")),
@@ -109,9 +114,10 @@ struct LineCountCase {
     bool loads;
 };
 
-class LineCountTest : public MyDbDataTest, public ::testing::WithParamInterface<LineCountCase> {};
+class MyDbLineCountTest : public MyDbDataTest,
+                          public ::testing::WithParamInterface<LineCountCase> {};
 
-TEST_P(LineCountTest, AtMost10000LinesLoad) {
+TEST_P(MyDbLineCountTest, AtMost10000LinesLoad) {
     fill({makeRow({"#Playlist", "1"})});
     writeFile(dir.file("in.txt"), repeatLine("#Track\t1\r\n", GetParam().lines));
     EXPECT_EQ(store.Load(dir.file("in.txt")), GetParam().loads);
@@ -124,7 +130,7 @@ TEST_P(LineCountTest, AtMost10000LinesLoad) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Limits, LineCountTest,
+INSTANTIATE_TEST_SUITE_P(Limits, MyDbLineCountTest,
                          ::testing::Values(LineCountCase{0, true}, LineCountCase{10000, true},
                                            LineCountCase{10001, false}));
 
@@ -249,9 +255,9 @@ struct CheckCase {
     const char* text;
 };
 
-class CheckTest : public MyDbDataTest, public ::testing::WithParamInterface<CheckCase> {};
+class MyDbCheckTest : public MyDbDataTest, public ::testing::WithParamInterface<CheckCase> {};
 
-TEST_P(CheckTest, ReportsTheFirstFaultWithItsRow) {
+TEST_P(MyDbCheckTest, ReportsTheFirstFaultWithItsRow) {
     fill(checkRows(GetParam().rows));
     EXPECT_EQ(store.Check(), GetParam().code == 0);
     EXPECT_EQ(store.ResultCode(), GetParam().code);
@@ -259,17 +265,25 @@ TEST_P(CheckTest, ReportsTheFirstFaultWithItsRow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, CheckTest,
+    Rows, MyDbCheckTest,
     ::testing::Values(
         CheckCase{"Empty", {}, 0, ""},
         CheckCase{"TracksWithinTheCount", {"#Playlist:2", "#Track:1", "#Track:2"}, 0, ""},
-        CheckCase{"BlankRowsSkippedButCounted", {"", "#cd:1", "", "#track:1", "#Track:"}, 15,
+        CheckCase{"BlankRowsSkippedButCounted",
+                  {"", "#cd:1", "", "#track:1", "#Track:"},
+                  15,
                   "5行目のNOが入力されていません"},
-        CheckCase{"UnknownCommand", {"#Playlist:1", "#Album:1"}, 12,
+        CheckCase{"UnknownCommand",
+                  {"#Playlist:1", "#Album:1"},
+                  12,
                   "2行に不正なコマンドが設定されています"},
-        CheckCase{"TrackBeforeAnyPlaylist", {"", "#Track:1"}, 17,
+        CheckCase{"TrackBeforeAnyPlaylist",
+                  {"", "#Track:1"},
+                  17,
                   "2行目：対応するプレイリストがありません"},
-        CheckCase{"TrackNumberAboveTheCount", {"#Playlist:2", "#Track:1", "#Track:3"}, 13,
+        CheckCase{"TrackNumberAboveTheCount",
+                  {"#Playlist:2", "#Track:1", "#Track:3"},
+                  13,
                   "3行目：#Playlistで指定されたトラック数より大きな値が設定されています"},
         CheckCase{"HundredPlaylists", playlists(100), 0, ""},
         CheckCase{"HundredAndOnePlaylists", playlists(101), 11,

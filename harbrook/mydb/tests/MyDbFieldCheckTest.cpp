@@ -13,16 +13,16 @@ struct NumberCase {
     bool passes;
 };
 
-class NumberCheckTest : public ::testing::TestWithParam<NumberCase> {};
+class MyDbNumberCheckTest : public ::testing::TestWithParam<NumberCase> {};
 
-TEST_P(NumberCheckTest, ReadsTheLeadingValueLikeAtoi) {
+TEST_P(MyDbNumberCheckTest, ReadsTheLeadingValueLikeAtoi) {
     const NumberCase& c = GetParam();
     EXPECT_EQ(MyDbFieldCheck::NumberCheck(c.text, c.minimum, c.maximum, c.maxLength), c.passes)
         << '"' << c.text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, NumberCheckTest,
+    Table, MyDbNumberCheckTest,
     ::testing::Values(NumberCase{"1", 1, 99, 2, true}, NumberCase{"99", 1, 99, 2, true},
                       NumberCase{"05", 1, 99, 2, true}, NumberCase{"0", 1, 99, 2, false},
                       NumberCase{"100", 1, 99, 2, false}, NumberCase{"", 1, 99, 2, false},
@@ -36,15 +36,15 @@ struct YearCase {
     bool passes;
 };
 
-class YearCheckTest : public ::testing::TestWithParam<YearCase> {};
+class MyDbYearCheckTest : public ::testing::TestWithParam<YearCase> {};
 
-TEST_P(YearCheckTest, AdmitsFourDigitYearsAndTheNoValueForms) {
+TEST_P(MyDbYearCheckTest, AdmitsFourDigitYearsAndTheNoValueForms) {
     EXPECT_EQ(MyDbFieldCheck::YearCheck(GetParam().text), GetParam().passes)
         << '"' << GetParam().text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, YearCheckTest,
+    Table, MyDbYearCheckTest,
     ::testing::Values(YearCase{"", true}, YearCase{"0", true}, YearCase{" ", true},
                       YearCase{"1000", true}, YearCase{"1999", true}, YearCase{"9999", true},
                       YearCase{"999", false}, YearCase{"10000", false}, YearCase{"0000", false},
@@ -54,7 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MyDbFieldCheck, TextWithAnEmbeddedNulIsNeverAdmitted) {
     EXPECT_TRUE(MyDbFieldCheck::Admits("12", 16, 0, 1, 0));
-    EXPECT_FALSE(MyDbFieldCheck::Admits(std::string("1\0" "2", 3), 16, 0, 1, 0));
+    EXPECT_FALSE(MyDbFieldCheck::Admits(std::string("1\0"
+                                                    "2",
+                                                    3),
+                                        16, 0, 1, 0));
 }
 
 TEST(MyDbFieldCheck, ReadDecimalTellsNoNumberFromZero) {
