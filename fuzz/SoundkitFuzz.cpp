@@ -11,17 +11,27 @@
 
 namespace {
 
-const std::string& scratchFolder() {
-    static const std::string folder = [] {
+// A private temporary folder for the two input files, removed at exit.
+class ScratchFolder {
+public:
+    ScratchFolder() {
         const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/soundkit-fuzz-XXXXXX";
-        if (!::mkdtemp(pattern.data())) std::abort();
-        std::atexit([] {
-            for (const char* name : {"/input.mp3", "/input.wma"}) std::remove((scratchFolder() + name).c_str());
-            ::rmdir(scratchFolder().c_str());
-        });
-        return pattern;
-    }();
+        m_path = std::string(tmp && *tmp ? tmp : "/tmp") + "/soundkit-fuzz-XXXXXX";
+        if (!::mkdtemp(m_path.data())) std::abort();
+    }
+    ~ScratchFolder() {
+        std::remove(file("input.mp3").c_str());
+        std::remove(file("input.wma").c_str());
+        ::rmdir(m_path.c_str());
+    }
+    std::string file(const char* name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+const ScratchFolder& scratchFolder() {
+    static const ScratchFolder folder;
     return folder;
 }
 
@@ -47,7 +57,7 @@ void exercise(const std::string& path, const std::uint8_t* data, std::size_t siz
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    exercise(scratchFolder() + "/input.mp3", data, size);
-    exercise(scratchFolder() + "/input.wma", data, size);
+    exercise(scratchFolder().file("input.mp3"), data, size);
+    exercise(scratchFolder().file("input.wma"), data, size);
     return 0;
 }

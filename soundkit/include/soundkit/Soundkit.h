@@ -43,9 +43,12 @@ public:
     int GetInfo(const char* path, AVT_Tk_DetailInfo* detail, unsigned short* tagTrackNo,
                 std::uint32_t* fileSize);
 
-    // Decodes `source` to a 16-bit PCM WAV file with the 46-byte header at `wavPath`, posting
-    // progress (wParam 0, lParam percent) and, at the end of every run, the completion message.
-    // 1 when decoded completely and not stopped; 0 otherwise. One decode at a time per process.
+    // Decodes `source` to a 16-bit PCM WAV file with the 46-byte header at `wavPath` (rate and
+    // channel count as the source delivers them), posting progress (wParam 0, lParam percent,
+    // rising, each value once) and, at the end of every run, the completion message. The output
+    // is truncated when opened and only once the source has produced PCM, so a failed open or
+    // an undecodable source leaves it untouched. 1 when decoded completely; 0 on failure, when
+    // stopped (through any object) and while another decode runs. One decode per process.
     int DecodeRun(const char* source, const char* wavPath);
 
     // Stops the running decode, if any (callable from another thread). Sets this object's stop
