@@ -21,13 +21,13 @@ data=${BUILD_BENCH_DIR:-$build/build-data}
 plain=$data/plain
 detect=$data/detect
 out=$data/out
-mkdir -p "$plain" "$detect"
+mkdir -p "$plain/a" "$plain/b" "$detect"
 
-make_tracks() {  # folder, count, seconds, bit rate
-  local folder=$1 count=$2 seconds=$3 rate=$4
+make_tracks() {  # folder, count, seconds, bit rate[, first number]
+  local folder=$1 count=$2 seconds=$3 rate=$4 first=${5:-1}
   [ "$(find "$folder" -name '*.mp3' | wc -l)" -eq "$count" ] && return
   rm -f "$folder"/*.mp3
-  for i in $(seq -w 1 "$count"); do
+  for i in $(seq -w "$first" $((first + count - 1))); do
     # A distinct tone per track, so no two files are alike.
     ffmpeg -hide_banner -loglevel error -nostdin -y -f lavfi \
       -i "sine=frequency=$((200 + 10#$i * 7)):duration=$seconds" -f lavfi \
@@ -35,7 +35,9 @@ make_tracks() {  # folder, count, seconds, bit rate
       -ar 44100 -ac 2 -c:a libmp3lame -b:a "$rate" -metadata track="$((10#$i % 99 + 1))" "$folder/$i.mp3"
   done
 }
-make_tracks "$plain" 100 30 128000
+# A playlist holds at most 99 tracks: two folders of 50.
+make_tracks "$plain/a" 50 30 128000 1
+make_tracks "$plain/b" 50 30 128000 51
 make_tracks "$detect" 20 65 128000
 
 now() { date +%s.%N; }
@@ -45,14 +47,14 @@ ratio() { echo "scale=3; $1 / $2" | bc; }
 per_minute() { echo "scale=1; $1 * 60 / $2" | bc; }
 
 # 1. Without detection: the job writes one TRACK file per music file, like a copy.
-cat "$plain"/* > /dev/null
+cat "$plain"/*/*.mp3 > /dev/null
 cp_times=(); build_times=()
 for round in 1 2 3; do
   rm -rf "$out" && mkdir -p "$out" && sync
-  t0=$(now); cp "$plain"/*.mp3 "$out"/; sync; t1=$(now)
+  t0=$(now); cp "$plain"/*/*.mp3 "$out"/; sync; t1=$(now)
   cp_times+=("$(elapsed "$t0" "$t1")")
   rm -rf "$out" && sync
-  t0=$(now); "$cli" build --no-detect --out "$out" "$plain" >/dev/null 2>&1; sync; t1=$(now)
+  t0=$(now); "$cli" build --no-detect --out "$out" "$plain/a" "$plain/b" >/dev/null 2>&1; sync; t1=$(now)
   build_times+=("$(elapsed "$t0" "$t1")")
   [ -f "$out/AVMTR/PLINFO002.PPD" ] || { echo "build --no-detect failed" >&2; exit 1; }
 done

@@ -283,13 +283,14 @@ int run(const std::vector<std::string>& args) {
         std::fprintf(stderr, "harbrook-cli build: %s/AVMTR already exists\n", o.out.c_str());
         return cli::kExitFailed;
     }
-    if (!doc.TransferCheck()) {
+    // The job's first step is the transfer check; when it fails nothing has been written.
+    const int code = runJob(doc, o);
+    if (code == CMusicData::kNoPlayList || code == CMusicData::kEmptyPlayList ||
+        code == CMusicData::kMusicFileMissing) {
         printReport(doc.ReportText());
         std::fprintf(stderr, "%s\n", doc.ErrorText().c_str());
         return cli::kExitFailed;
     }
-
-    const int code = runJob(doc, o);
     if (code == CTransferData::kCancelled) {
         doc.DiscardOutput();
         std::fprintf(stderr, "harbrook-cli build: cancelled\n");
