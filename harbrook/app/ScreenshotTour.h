@@ -1,0 +1,22 @@
+#pragma once
+// Pictures of the running program for review: the main window in each of its three modes, the
+// option dialog, a message dialog and the start-up window, saved as PNG files.
+#include <QString>
+
+class CMainApp;
+
+class ScreenshotTour {
+public:
+    ScreenshotTour(CMainApp& app, QString folder);
+    // Saves every picture; false when one could not be taken or written (the reason on stderr).
+    bool Run();
+
+private:
+    bool Save(class QWidget* window, const char* name);
+    bool ShootModes();
+    bool ShootDialogs();
+    bool ShootSplash();
+
+    CMainApp& m_app;
+    QString m_folder;
+};

@@ -1,0 +1,74 @@
+// The harbrook program. Options:
+//   --settings FILE     use FILE as the settings file instead of the one beside the program
+//   --screenshots DIR   start as usual, save pictures of the windows into DIR and end
+#include "ScreenshotTour.h"
+
+#include <shell/gui/AppData.h>
+#include <shell/gui/MainApp.h>
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdlib>
+
+namespace {
+
+struct Options {
+    QString settings;
+    QString screenshots;
+};
+
+Options parseOptions(const QApplication& app) {
+    QCommandLineParser parser;
+    const QCommandLineOption settings(QStringLiteral("settings"),
+                                      QStringLiteral("Settings file to use."),
+                                      QStringLiteral("file"));
+    const QCommandLineOption screenshots(QStringLiteral("screenshots"),
+                                         QStringLiteral("Save pictures of the windows and end."),
+                                         QStringLiteral("folder"));
+    parser.addOption(settings);
+    parser.addOption(screenshots);
+    parser.addHelpOption();
+    parser.process(app);
+    return {parser.value(settings), parser.value(screenshots)};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Pictures can be taken without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]).startsWith("--screenshots") && !std::getenv("DISPLAY") &&
+            !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        }
+    }
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Harbrook"));
+    QApplication::setApplicationVersion(QStringLiteral(HARBROOK_VERSION));
+    const Options options = parseOptions(qapp);
+
+    CAppData& data = theAppData();
+    if (!options.settings.isEmpty()) data.SetIniPath(options.settings.toStdString());
+
+    CMainApp app(data);
+    const bool screenshots = !options.screenshots.isEmpty();
+    if (screenshots) {
+        // A picture run leaves the user's settings as they were.
+        app.SetSaveOnExit(false);
+    }
+    if (!app.InitInstance()) {
+        // A second copy ends quietly and successfully; a failed start-up reports failure.
+        const bool secondCopy = !app.HoldsLock();
+        app.ExitInstance();
+        return secondCopy ? 0 : 1;
+    }
+    int result = 0;
+    if (screenshots) {
+        result = ScreenshotTour(app, options.screenshots).Run() ? 0 : 1;
+    } else {
+        result = qapp.exec();
+    }
+    app.ExitInstance();
+    return result;
+}
