@@ -68,6 +68,19 @@ bool MakeFolder(const std::string& path, bool* created) {
     return errno == EEXIST && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+// A "$$$" temporary name in `folder` that no file has yet: the WAV file is overwritten and
+// deleted by the job, which must never hit a file of the user's.
+std::string FreeTempName(const std::string& folder) {
+    constexpr unsigned kNames = 0xFFFF;
+    const unsigned start = static_cast<unsigned>(std::rand());
+    std::string name;
+    for (unsigned i = 0; i < kNames; ++i) {
+        name = platform::tempFileName(folder, "$$$", (start + i) % kNames + 1);
+        if (::access(name.c_str(), F_OK) != 0) break;
+    }
+    return name;
+}
+
 }  // namespace
 
 CMusicData::CMusicData() {
@@ -487,8 +500,7 @@ void CMusicData::PrepareJob(const std::string& destinationFolder, bool withDetec
     m_Job.cancel = cancel;
     m_Job.question = question;
     m_Job.avmtrFolder = platform::withTrailingSlash(destinationFolder) + "AVMTR/";
-    m_Job.wavPath = platform::tempFileName(platform::withTrailingSlash(temporaryFolder), "$$$",
-                                           static_cast<unsigned>(std::rand()) | 1u);
+    m_Job.wavPath = FreeTempName(platform::withTrailingSlash(temporaryFolder));
     m_TransferFileNames.clear();
 }
 

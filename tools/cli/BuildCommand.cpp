@@ -112,7 +112,9 @@ void ListBuilder::RemoveIfEmpty(int list, const std::string& title) {
 }
 
 bool ListBuilder::AddFolder(const fs::path& folder) {
-    const std::string title = fs::absolute(folder).lexically_normal().filename().string();
+    fs::path full = fs::absolute(folder).lexically_normal();
+    if (!full.has_filename()) full = full.parent_path();  // "." or "dir/"
+    const std::string title = full.filename().string();
     std::vector<std::string> files;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
