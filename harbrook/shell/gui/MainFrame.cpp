@@ -1,0 +1,497 @@
+#include <shell/gui/MainFrame.h>
+
+#include <shell/CommandIds.h>
+#include <shell/gui/AppData.h>
+#include <shell/gui/Accelerators.h>
+#include <shell/gui/CaptionBar.h>
+#include <shell/gui/FramePlacement.h>
+#include <shell/gui/MenuBar.h>
+#include <shell/gui/MessageDlg.h>
+#include <shell/gui/ModeTabBar.h>
+#include <shell/gui/TransferBar.h>
+#include <shell/gui/ViewContainer.h>
+#include <shell/gui/VolumeWatcher.h>
+#include <ui/SkinContext.h>
+
+#include <outside/Shuttler.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSessionManager>
+#include <QWindow>
+
+#include <array>
+
+const char* const CMainFrame::kSaveQuestion = "保存されていないデータがあります。\r\r保存しますか？";
+
+namespace {
+
+constexpr int kCaptionY = 0;
+constexpr int kMenuY = 16;
+constexpr int kTabsY = 32;
+constexpr int kViewY = 66;
+// The view container takes what the bars above (66) and the transfer bar (37) leave.
+constexpr int kBarsHeight = 103;
+const QRect kSystemMenuArea(QPoint(2, 0), QPoint(17, 15));  // client coordinates
+constexpr std::array<int, 3> kSaveCommands = {cmd::kSaveEx, cmd::kSaveDb, cmd::kSavePt};
+constexpr int kRegionCornerSize = 4;
+constexpr int kRegionOverhang = 5;
+
+const std::array<QColor, CMainFrame::kBorder> kBorderColours = {
+    QColor(0x63, 0x63, 0x63), QColor(0xDF, 0xDF, 0xDF), QColor(0x43, 0x43, 0x43)};
+
+}  // namespace
+
+CMainFrame::CMainFrame(CAppData& appData, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_appData(appData),
+      m_readUsb(&CShuttler::GetUsbStatus),
+      m_usb(appData, CUsbPoller::Hooks{
+                         [this] { return m_readUsb(); },
+                         [this] { return CanFetch(); },
+                         [this](bool connected) {
+                             if (m_transferBar) m_transferBar->SetUsbConnected(connected);
+                         },
+                         [this](int command) { ExecuteCommand(command); },
+                     }) {
+    setWindowTitle(QStringLiteral("Harbrook"));
+    setMinimumSize(kMinWidth, kMinHeight);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+    if (ui::SkinContext::MainFrame() == this) ui::SkinContext::SetMainFrame(nullptr, nullptr);
+}
+
+bool CMainFrame::Create() {
+    setEnabled(false);
+    if (!ui::SkinContext::MainFrame()) ui::SkinContext::SetMainFrame(this, this);
+
+    m_caption = new CCaptionBar(this);
+    m_menuBar = new CMenuBar(this, this,
+                             CMenuBar::Hooks{[this] { return ActiveMode(); },
+                                             [this](int id) { return CommandEnabled(id); },
+                                             [this] { return m_appData.m_UsbState != 0; }});
+    m_tabs = new CModeTabBar(this, this, [this] { return ActiveMode(); });
+    m_views = new CViewContainer(this, m_appData);
+    m_transferBar = new CTransferBar(this);
+    if (!m_caption->IsComplete() || !m_menuBar->IsComplete() || !m_tabs->IsComplete() ||
+        !m_transferBar->IsComplete()) {
+        return false;
+    }
+    connect(m_menuBar, &CMenuBar::menuLoopExited, this, [this] { UpdateCommandStates(); });
+
+    int mode = m_appData.m_Settings.view;
+    if (mode < 0 || mode >= CViewContainer::kModeCount) mode = 0;
+    m_tabs->SetSelection(mode);
+    m_views->ShowMode(mode);
+    m_transferBar->SetUsbConnected(m_appData.m_UsbState != 0);
+    UpdateCommandStates();
+
+    setGeometry(frame_placement::InitialGeometry(m_appData.m_Settings.position));
+    LayoutChildren();
+    UpdateMask();
+
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        m_appData.m_AppActive = state == Qt::ApplicationActive ? 1 : 0;
+    });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (manager.allowsInteraction() && !SavePrompt()) manager.cancel();
+    });
+
+    m_volumes = new VolumeWatcher(this);
+    connect(m_volumes, &VolumeWatcher::arrived, this, [this] { send(kWmDeviceChange, kDeviceArrival, 0); });
+    connect(m_volumes, &VolumeWatcher::removed, this,
+            [this] { send(kWmDeviceChange, kDeviceRemoveComplete, 0); });
+    m_volumes->Start();
+    connect(&m_usbTimer, &QTimer::timeout, this, &CMainFrame::PollUsb);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &CMainFrame::RefreshTick);
+    m_usbTimer.start(CUsbPoller::kIntervalMs);
+    m_refreshTimer.start(kRefreshIntervalMs);
+    return true;
+}
+
+// ---------------------------------------------------------------- commands
+
+bool CMainFrame::RouteCommand(int id) {
+    const std::array<CommandTarget*, 6> chain = {m_app, m_views, m_menuBar, m_tabs, m_transferBar, this};
+    for (CommandTarget* target : chain) {
+        if (target && target->onCommand(id)) return true;
+    }
+    return false;
+}
+
+bool CMainFrame::CommandEnabled(int id) {
+    const std::array<CommandTarget*, 6> chain = {m_app, m_views, m_menuBar, m_tabs, m_transferBar, this};
+    for (CommandTarget* target : chain) {
+        if (!target) continue;
+        if (std::optional<bool> enabled = target->commandEnabled(id)) return *enabled;
+    }
+    return false;
+}
+
+bool CMainFrame::ExecuteCommand(int id) {
+    const std::array<CommandTarget*, 6> chain = {m_app, m_views, m_menuBar, m_tabs, m_transferBar, this};
+    for (CommandTarget* target : chain) {
+        if (!target) continue;
+        if (std::optional<bool> enabled = target->commandEnabled(id)) {
+            if (!*enabled) return false;
+            break;
+        }
+    }
+    return RouteCommand(id);
+}
+
+void CMainFrame::UpdateCommandStates() {
+    if (m_transferBar) m_transferBar->SetTransferEnabled(CommandEnabled(cmd::kTransfer));
+}
+
+bool CMainFrame::onCommand(int id) {
+    switch (id) {
+    case cmd::kSelChanged: OnSelChanged(); return true;
+    case cmd::kTransfer:
+        if (m_transfer) m_transfer();
+        return true;
+    case cmd::kAppExit: close(); return true;
+    default: return false;
+    }
+}
+
+std::optional<bool> CMainFrame::commandEnabled(int id) {
+    if (id == cmd::kTransfer) return static_cast<bool>(m_transfer);
+    if (id == cmd::kAppExit) return true;
+    return std::nullopt;
+}
+
+// ---------------------------------------------------------------- messages
+
+void CMainFrame::post(unsigned message, platform::WParam wParam, platform::LParam lParam) {
+    // Queued to the UI thread; dropped when the frame is gone by then.
+    QMetaObject::invokeMethod(this, [this, message, wParam, lParam] { send(message, wParam, lParam); },
+                              Qt::QueuedConnection);
+}
+
+platform::LParam CMainFrame::send(unsigned message, platform::WParam wParam, platform::LParam lParam) {
+    const int id = static_cast<int>(wParam & 0xFFFF);
+    switch (message) {
+    case ui::kWmCommand:
+        if (id == cmd::kInit) {
+            // Every view initialises itself, not only the first that takes the command.
+            for (int mode = 0; mode < CViewContainer::kModeCount; ++mode) {
+                if (CommandTarget* view = m_views ? m_views->Target(mode) : nullptr) view->onCommand(id);
+            }
+            return 1;
+        }
+        if (id == cmd::kIdle) {
+            UpdateCommandStates();
+            RouteCommand(id);
+            return 1;
+        }
+        return ExecuteCommand(id) ? 1 : 0;
+    case ui::kWmSysCommand: SystemCommand(id); return 1;
+    case kWmDeviceChange:
+        if (wParam == kDeviceArrival || wParam == kDeviceRemoveComplete) m_refreshPending = true;
+        if (wParam == kDeviceRefresh) {
+            ExecuteCommand(cmd::kRefresh);
+            return 1;
+        }
+        return 0;
+    case kWmShellChange:
+        if (m_appData.m_Settings.watchFolder) m_refreshPending = true;
+        return 0;
+    default: return m_messages ? m_messages(message, wParam, lParam) : 0;
+    }
+}
+
+void CMainFrame::RefreshTick() {
+    if (!m_refreshPending) return;
+    m_refreshPending = false;
+    send(kWmDeviceChange, kDeviceRefresh, 0);
+}
+
+// ---------------------------------------------------------------- modes
+
+int CMainFrame::ActiveMode() const {
+    return m_views && m_views->ActiveMode() >= 0 ? m_views->ActiveMode() : m_appData.m_Settings.view;
+}
+
+bool CMainFrame::IsMenuOpen() const {
+    return m_systemMenuOpen || (m_menuBar && m_menuBar->IsMenuOpen());
+}
+
+bool CMainFrame::StoreModified(int mode) const {
+    switch (mode) {
+    case 0: return m_appData.m_MusicData.IsModified();
+    case 1: return m_appData.m_MyDbData.IsModified();
+    case 2: return m_appData.m_PointData.IsModified();
+    default: return false;
+    }
+}
+
+bool CMainFrame::CanFetch() const {
+    return ActiveMode() == 2 && !isMinimized() && !IsMenuOpen() && isEnabled();
+}
+
+void CMainFrame::OnSelChanged() {
+    const int pressed = m_tabs->Selection();
+    const int active = ActiveMode();
+    if (pressed == 2 && active == 2) {
+        m_usb.FetchOrClear();
+        return;
+    }
+    if (pressed == active || pressed < 0) return;
+    if (StoreModified(active)) {
+        const int answer = ShowMessage(QString::fromUtf8(kSaveQuestion), CMessageDlg::kYesNoCancel);
+        if (answer == CMessageDlg::kCancel) {
+            m_tabs->SetSelection(active);
+            return;
+        }
+        if (answer == CMessageDlg::kYes) ExecuteCommand(kSaveCommands[static_cast<std::size_t>(active)]);
+    }
+    m_appData.m_Settings.view = pressed;
+    m_views->SwitchTo(pressed);
+    if (pressed == 2) {
+        // A pending USB change means fetch or clear for the present state; otherwise the unit's
+        // points are fetched the first time the mode shows.
+        if (m_appData.m_FetchPending) {
+            m_usb.FetchOrClear();
+        } else if (!m_appData.m_PointData.IsTransferAllowed()) {
+            m_appData.m_FetchPending = 0;
+            ExecuteCommand(cmd::kFetch);
+        }
+    }
+    UpdateCommandStates();
+}
+
+bool CMainFrame::SavePrompt() {
+    bool anyModified = false;
+    for (int mode = 0; mode < 3; ++mode) anyModified = anyModified || StoreModified(mode);
+    if (!anyModified) return true;
+    const int answer = ShowMessage(QString::fromUtf8(kSaveQuestion), CMessageDlg::kYesNoCancel);
+    if (answer == CMessageDlg::kCancel) return false;
+    if (answer == CMessageDlg::kNo) return true;
+    for (int mode = 0; mode < 3; ++mode) {
+        if (StoreModified(mode)) ExecuteCommand(kSaveCommands[static_cast<std::size_t>(mode)]);
+    }
+    for (int mode = 0; mode < 3; ++mode) {
+        if (StoreModified(mode)) return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- window
+
+QRect CMainFrame::ClientRect() const {
+    return rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
+}
+
+void CMainFrame::LayoutChildren() {
+    if (!m_caption || isMinimized()) return;
+    const QRect client = ClientRect();
+    const int x = client.left();
+    const int y = client.top();
+    const int w = client.width();
+    const int h = client.height();
+    m_caption->setGeometry(x, y + kCaptionY, w, CCaptionBar::kHeight);
+    m_menuBar->setGeometry(x, y + kMenuY, w, CMenuBar::kHeight);
+    m_tabs->setGeometry(x, y + kTabsY, w, CModeTabBar::kHeight);
+    m_views->setGeometry(x, y + kViewY, w, std::max(0, h - kBarsHeight));
+    m_transferBar->setGeometry(x, y + h - CTransferBar::kHeight, w, CTransferBar::kHeight);
+}
+
+void CMainFrame::UpdateMask() {
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        clearMask();
+        return;
+    }
+    // A rounded rectangle reaching past the right and bottom edges: only the top-left corner of
+    // the window is rounded.
+    QPainterPath path;
+    path.addRoundedRect(QRectF(0, 0, width() + kRegionOverhang, height() + kRegionOverhang),
+                        kRegionCornerSize / 2.0, kRegionCornerSize / 2.0);
+    setMask(QRegion(path.toFillPolygon().toPolygon()).intersected(rect()));
+}
+
+void CMainFrame::StorePlacement() {
+    m_appData.m_Settings.maximized = (windowState() & Qt::WindowMaximized) ? 1 : 0;
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    m_appData.m_Settings.position = frame_placement::ToWindowRect(geometry());
+}
+
+void CMainFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QRect frame = rect().adjusted(0, 0, -1, -1);
+    for (const QColor& colour : kBorderColours) {
+        painter.setPen(colour);
+        painter.drawRect(frame);
+        frame.adjust(1, 1, -1, -1);
+    }
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayoutChildren();
+    UpdateMask();
+    StorePlacement();
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    StorePlacement();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    const bool maximized = windowState() & Qt::WindowMaximized;
+    if (m_caption) m_caption->SetMaximized(maximized);
+    // The window system may report the maximised geometry before the state; keep the normal one.
+    if (maximized && normalGeometry().isValid()) {
+        m_appData.m_Settings.position = frame_placement::ToWindowRect(normalGeometry());
+    }
+    StorePlacement();
+    UpdateMask();
+    LayoutChildren();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!SavePrompt()) {
+        event->ignore();
+        return;
+    }
+    m_usbTimer.stop();
+    m_refreshTimer.stop();
+    if (m_volumes) m_volumes->Stop();
+    event->accept();
+}
+
+void CMainFrame::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (m_views) m_views->setFocus(event->reason());
+}
+
+void CMainFrame::SystemCommand(int id) {
+    switch (id) {
+    case cmd::kSysClose: close(); break;
+    case cmd::kSysMaximize: showMaximized(); break;
+    case cmd::kSysRestore: showNormal(); break;
+    case cmd::kSysMinimize: showMinimized(); break;
+    default: break;
+    }
+}
+
+void CMainFrame::ShowSystemMenu(const QPoint& globalPos) {
+    QMenu menu(this);
+    const bool maximized = windowState() & Qt::WindowMaximized;
+    const bool minimized = isMinimized();
+    const auto add = [&menu](const QString& text, int id, bool enabled) {
+        QAction* action = menu.addAction(text);
+        action->setData(id);
+        action->setEnabled(enabled);
+    };
+    add(QStringLiteral("元のサイズに戻す(&R)"), cmd::kSysRestore, maximized || minimized);
+    add(QStringLiteral("最小化(&N)"), cmd::kSysMinimize, !minimized);
+    add(QStringLiteral("最大化(&X)"), cmd::kSysMaximize, !maximized);
+    menu.addSeparator();
+    add(QStringLiteral("閉じる(&C)\tAlt+F4"), cmd::kSysClose, true);
+    m_systemMenuOpen = true;
+    QAction* chosen = menu.exec(globalPos);
+    m_systemMenuOpen = false;
+    if (chosen) SystemCommand(chosen->data().toInt());
+}
+
+bool CMainFrame::InSystemMenuArea(const QPoint& pos) const {
+    return kSystemMenuArea.translated(ClientRect().topLeft()).contains(pos);
+}
+
+Qt::Edges CMainFrame::EdgesAt(const QPoint& pos) const {
+    Qt::Edges edges;
+    if (windowState() & Qt::WindowMaximized) return edges;
+    if (pos.x() < kBorder) edges |= Qt::LeftEdge;
+    if (pos.x() >= width() - kBorder) edges |= Qt::RightEdge;
+    if (pos.y() < kBorder) edges |= Qt::TopEdge;
+    if (pos.y() >= height() - kBorder) edges |= Qt::BottomEdge;
+    return edges;
+}
+
+void CMainFrame::mousePressEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (event->button() != Qt::LeftButton) return;
+    if (const Qt::Edges edges = EdgesAt(pos)) {
+        if (windowHandle()) windowHandle()->startSystemResize(edges);
+        return;
+    }
+    if (InSystemMenuArea(pos)) {
+        ShowSystemMenu(event->globalPosition().toPoint());
+        return;
+    }
+    // Every other point of the frame's own surface is caption: it moves the window.
+    if (!(windowState() & Qt::WindowMaximized) &&
+        !(windowHandle() && windowHandle()->startSystemMove())) {
+        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    }
+}
+
+void CMainFrame::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (m_dragOffset && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - *m_dragOffset);
+        return;
+    }
+    const Qt::Edges edges = EdgesAt(pos);
+    const bool horizontal = edges & (Qt::LeftEdge | Qt::RightEdge);
+    const bool vertical = edges & (Qt::TopEdge | Qt::BottomEdge);
+    if (horizontal && vertical) {
+        const bool mainDiagonal = edges == (Qt::LeftEdge | Qt::TopEdge) ||
+                                  edges == (Qt::RightEdge | Qt::BottomEdge);
+        setCursor(mainDiagonal ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor);
+    } else if (horizontal) {
+        setCursor(Qt::SizeHorCursor);
+    } else if (vertical) {
+        setCursor(Qt::SizeVerCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void CMainFrame::mouseReleaseEvent(QMouseEvent* event) {
+    m_dragOffset.reset();
+    if (event->button() == Qt::RightButton && !EdgesAt(event->position().toPoint())) {
+        ShowSystemMenu(event->globalPosition().toPoint());
+    }
+}
+
+void CMainFrame::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (event->button() != Qt::LeftButton || EdgesAt(pos)) return;
+    if (InSystemMenuArea(pos)) {
+        close();
+    } else if (windowState() & Qt::WindowMaximized) {
+        showNormal();
+    } else {
+        showMaximized();
+    }
+}
+
+// ---------------------------------------------------------------- accelerators
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && HandleAccelerator(watched, event)) return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool CMainFrame::HandleAccelerator(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this || IsMenuOpen() || !isEnabled()) return false;
+    const std::optional<int> command = CAccelerators::Lookup(*static_cast<QKeyEvent*>(event));
+    if (!command) return false;
+    ExecuteCommand(*command);
+    return true;
+}
