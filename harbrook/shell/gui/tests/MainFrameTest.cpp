@@ -10,6 +10,7 @@
 #include <shell/gui/ModeTabBar.h>
 #include <shell/gui/TransferBar.h>
 #include <shell/gui/ViewContainer.h>
+#include <shell/gui/VolumeWatcher.h>
 #include <ui/SkinButton.h>
 #include <ui/SkinContext.h>
 
@@ -249,6 +250,25 @@ TEST_F(MainFrameTest, FolderChangesRefreshOnlyWhileWatched) {
     frame->post(CMainFrame::kWmShellChange, 0, 0);
     QCoreApplication::processEvents();
     EXPECT_TRUE(frame->IsRefreshPending());
+}
+
+TEST(VolumeWatcherTest, ReportsMountedAndUnmountedVolumesOncePerChange) {
+    QStringList volumes = {QStringLiteral("/"), QStringLiteral("/home")};
+    VolumeWatcher watcher(nullptr, [&volumes] { return volumes; });
+    int arrived = 0;
+    int removed = 0;
+    QObject::connect(&watcher, &VolumeWatcher::arrived, [&arrived] { ++arrived; });
+    QObject::connect(&watcher, &VolumeWatcher::removed, [&removed] { ++removed; });
+    watcher.Poll();
+    volumes = {QStringLiteral("/media/card"), QStringLiteral("/"), QStringLiteral("/home")};
+    watcher.Poll();
+    watcher.Poll();
+    EXPECT_EQ(arrived, 1) << "a new volume, in any order";
+    EXPECT_EQ(removed, 0);
+    volumes = {QStringLiteral("/"), QStringLiteral("/media/stick")};  // one swapped for another
+    watcher.Poll();
+    EXPECT_EQ(arrived, 2);
+    EXPECT_EQ(removed, 1);
 }
 
 // ------------------------------------------------------------ routing
