@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,6 +41,8 @@ const QRect kSystemMenuArea(QPoint(2, 0), QPoint(17, 15));  // client coordinate
 constexpr std::array<int, 3> kSaveCommands = {cmd::kSaveEx, cmd::kSaveDb, cmd::kSavePt};
 constexpr int kRegionCornerSize = 4;
 constexpr int kRegionOverhang = 5;
+constexpr int kTitleString = 128;   // the application's name
+constexpr int kIconResource = 128;  // the application icon
 
 const std::array<QColor, CMainFrame::kBorder> kBorderColours = {
     QColor(0x63, 0x63, 0x63), QColor(0xDF, 0xDF, 0xDF), QColor(0x43, 0x43, 0x43)};
@@ -58,7 +61,6 @@ CMainFrame::CMainFrame(CAppData& appData, QWidget* parent)
                          },
                          [this](int command) { ExecuteCommand(command); },
                      }) {
-    setWindowTitle(QStringLiteral("Harbrook"));
     setMinimumSize(kMinWidth, kMinHeight);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -71,6 +73,9 @@ CMainFrame::~CMainFrame() {
 
 bool CMainFrame::Create() {
     setEnabled(false);
+    const QString title = ui::SkinContext::String(kTitleString);
+    setWindowTitle(title.isEmpty() ? QStringLiteral("Harbrook") : title);
+    setWindowIcon(QIcon(ui::SkinContext::ResourcePath("icon", kIconResource)));
     if (!ui::SkinContext::MainFrame()) ui::SkinContext::SetMainFrame(this, this);
 
     m_caption = new CCaptionBar(this);
