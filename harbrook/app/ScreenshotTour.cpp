@@ -19,12 +19,14 @@
 
 namespace {
 
-// Lets pending layout and paint events run, so that the picture shows the settled window.
-void settle() {
-    for (int i = 0; i < 5; ++i) {
+// Lets pending events run for `milliseconds`, so that the picture shows the settled window: the
+// mode tabs post their change and the view switch fades for about 200 ms.
+void settle(int milliseconds) {
+    for (int waited = 0; waited < milliseconds; waited += 20) {
         QApplication::processEvents();
         QThread::msleep(20);
     }
+    QApplication::processEvents();
 }
 
 }  // namespace
@@ -43,8 +45,8 @@ bool ScreenshotTour::Run() {
     return ok;
 }
 
-bool ScreenshotTour::Save(QWidget* window, const char* name) {
-    settle();
+bool ScreenshotTour::Save(QWidget* window, const char* name, int settleMs) {
+    settle(settleMs);
     const QString path = QDir(m_folder).filePath(QString::fromLatin1(name));
     if (!window->grab().save(path, "PNG")) {
         std::fprintf(stderr, "harbrook: cannot write %s\n", qPrintable(path));
@@ -66,7 +68,7 @@ bool ScreenshotTour::ShootModes() {
                  {cmd::kModePoints, "mode-points.png"}};
     for (const auto& mode : modes) {
         commands->send(ui::kWmCommand, static_cast<platform::WParam>(mode.command), 0);
-        if (!Save(frame, mode.name)) return false;
+        if (!Save(frame, mode.name, 800)) return false;
     }
     return true;
 }

@@ -12,7 +12,7 @@ public:
     bool Run();
 
 private:
-    bool Save(class QWidget* window, const char* name);
+    bool Save(class QWidget* window, const char* name, int settleMs = 100);
     bool ShootModes();
     bool ShootDialogs();
     bool ShootSplash();

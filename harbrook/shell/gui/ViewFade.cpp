@@ -10,6 +10,7 @@ ViewFade::ViewFade(const QPixmap& snapshot, QWidget* parent) : QWidget(parent), 
     raise();
     show();
     connect(&m_timer, &QTimer::timeout, this, &ViewFade::OnTimer);
+    m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.start(kIntervalMs);
     m_sinceTick.start();
 }
@@ -21,7 +22,9 @@ void ViewFade::OnTimer() {
 void ViewFade::Tick(qint64 elapsedMs) {
     m_shownAlpha = m_alpha;
     update();
-    const int steps = static_cast<int>(std::min<qint64>(elapsedMs / kIntervalMs, kMaxStepsPerTick));
+    m_carryMs += elapsedMs;
+    const int steps = static_cast<int>(std::min<qint64>(m_carryMs / kIntervalMs, kMaxStepsPerTick));
+    m_carryMs = steps == kMaxStepsPerTick ? 0 : m_carryMs - steps * kIntervalMs;
     m_alpha -= kAlphaStep * steps;
     if (m_alpha < 0) {
         m_timer.stop();

@@ -1,7 +1,7 @@
 #pragma once
 // ViewFade: the snapshot of the outgoing view that fades out over the view container when the
 // mode changes. Every tick applies the current alpha and then lowers it by 32 for each full 25 ms
-// since the previous tick (at most three steps); once the alpha falls below zero the snapshot
+// since the previous step (at most three steps); once the alpha falls below zero the snapshot
 // deletes itself.
 #include <QElapsedTimer>
 #include <QPixmap>
@@ -33,4 +33,7 @@ private:
     int m_shownAlpha = 255;
     QTimer m_timer;
     QElapsedTimer m_sinceTick;
+    // Time since the last step that did not yet make a full step: a timer that fires a little
+    // early must not stall the fade.
+    qint64 m_carryMs = 0;
 };
