@@ -1,7 +1,9 @@
 // harbrook-cli check: whether the navigation unit can play each music file, with the track
 // information the music records would get.
 #include "Command.h"
+#include "FileListArgs.h"
 
+#include <music/MusicCheckReport.h>
 #include <soundkit/Soundkit.h>
 
 #include <platform/Cp932.h>
@@ -13,20 +15,9 @@ namespace {
 
 constexpr const char* kUsage = "usage: harbrook-cli check [--tsv] FILE...\n";
 
-// The check report's reason per result code.
-const char* reasonText(int code) {
-    switch (code) {
-    case SK_CHECK_OK: return "OK";
-    case SK_CHECK_EXTENSION: return "ファイル拡張子不正";
-    case SK_CHECK_UNREADABLE: return "フォーマット情報取得できず";
-    case SK_CHECK_SAMPLE_RATE: return "サンプリング周波数不正";
-    case SK_CHECK_BIT_RATE: return "ビットレート不正";
-    case SK_CHECK_DRM: return "DRM付き不正";
-    case SK_CHECK_FORMAT_TAG: return "フォーマットタグが MP3(0x0055) WMA(0x0161) 以外";
-    case SK_CHECK_CHANNELS: return "チャンネル数不正";
-    case SK_CHECK_FILE_SIZE: return "ファイルサイズ不正";
-    default: return "?";
-    }
+// The check report's reason per result code, as the music document words it.
+std::string_view reasonText(int code) {
+    return code == SK_CHECK_OK ? std::string_view("OK") : MusicCheckReport::FormatReason(code);
 }
 
 struct FileReport {
@@ -65,7 +56,7 @@ void printTsv(const std::string& path, const FileReport& r) {
 }
 
 void printReadable(const std::string& path, const FileReport& r) {
-    std::printf("[%d] %s  %s", r.code, reasonText(r.code), path.c_str());
+    std::printf("[%d] %s  %s", r.code, std::string(reasonText(r.code)).c_str(), path.c_str());
     if (r.hasInfo) {
         const AVT_Tk_DetailInfo& d = r.detail;
         std::string rate = d.bitRate == 0xFFFF ? "VBR" : std::to_string(d.bitRate) + "kbit/s";
@@ -77,25 +68,10 @@ void printReadable(const std::string& path, const FileReport& r) {
 }
 
 int run(const std::vector<std::string>& args) {
-    bool tsv = false;
-    bool optionsDone = false;
-    std::vector<std::string> files;
-    for (const auto& arg : args) {
-        if (!optionsDone && arg == "--") {
-            optionsDone = true;
-        } else if (!optionsDone && arg == "--tsv") {
-            tsv = true;
-        } else if (!optionsDone && arg.size() > 1 && arg[0] == '-') {
-            std::fprintf(stderr, "harbrook-cli check: unknown option '%s'\n%s", arg.c_str(), kUsage);
-            return cli::kExitUsage;
-        } else {
-            files.push_back(arg);
-        }
-    }
-    if (files.empty()) {
-        std::fprintf(stderr, "%s", kUsage);
-        return cli::kExitUsage;
-    }
+    cli::FileListArgs parsed;
+    if (!cli::parseFileListArgs(args, "check", kUsage, parsed)) return cli::kExitUsage;
+    const bool tsv = parsed.tsv;
+    const std::vector<std::string>& files = parsed.files;
     bool allPlayable = true;
     for (const auto& path : files) {
         FileReport r = examine(path);

@@ -2,6 +2,7 @@
 // it. MP3 and WMA files are decoded to a temporary WAV file first (deleted afterwards); a .wav
 // file is analysed as it is.
 #include "Command.h"
+#include "FileListArgs.h"
 
 #include <mood/MoodDetector.h>
 #include <soundkit/Soundkit.h>
@@ -104,26 +105,10 @@ void printReadable(const std::string& path, const Detection& d) {
 }
 
 int run(const std::vector<std::string>& args) {
-    bool tsv = false;
-    bool optionsDone = false;
-    std::vector<std::string> files;
-    for (const auto& arg : args) {
-        if (!optionsDone && arg == "--") {
-            optionsDone = true;
-        } else if (!optionsDone && arg == "--tsv") {
-            tsv = true;
-        } else if (!optionsDone && arg.size() > 1 && arg[0] == '-') {
-            std::fprintf(stderr, "harbrook-cli detect: unknown option '%s'\n%s", arg.c_str(),
-                         kUsage);
-            return cli::kExitUsage;
-        } else {
-            files.push_back(arg);
-        }
-    }
-    if (files.empty()) {
-        std::fprintf(stderr, "%s", kUsage);
-        return cli::kExitUsage;
-    }
+    cli::FileListArgs parsed;
+    if (!cli::parseFileListArgs(args, "detect", kUsage, parsed)) return cli::kExitUsage;
+    const bool tsv = parsed.tsv;
+    const std::vector<std::string>& files = parsed.files;
     // The detector is large (fixed buffers for the longest track): one on the heap for all files.
     auto detector = std::make_unique<mood::MoodDetector>();
     bool allAnalysed = true;
