@@ -2,7 +2,7 @@
 // command drives it. The folder comes from $HARBROOK_COPIER_SRC (plain files, not recursive) and
 // goes to $HARBROOK_COPIER_DST; without them a 64 MiB set is made in the temporary folder.
 // bench/copier.sh runs this against `cp` on the same disk.
-#include <shell/TransferData.h>
+#include <transfer/TransferData.h>
 
 #include <benchmark/benchmark.h>
 

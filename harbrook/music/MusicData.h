@@ -11,7 +11,7 @@
 #include <music/MusicWorker.h>
 
 #include <mood/MoodResult.h>
-#include <shell/TransferData.h>
+#include <transfer/TransferData.h>
 #include <songbase/Records.h>
 
 #include <chrono>

@@ -3,7 +3,7 @@
 // written to code page 932 text, checked before they go to the unit, and written into a transfer
 // work folder. Lives in CAppData for the whole run; touched only from the UI thread.
 #include <mydb/MyDbRow.h>
-#include <shell/TransferData.h>
+#include <transfer/TransferData.h>
 
 #include <cstdint>
 #include <string>

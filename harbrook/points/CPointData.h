@@ -13,7 +13,7 @@
 #include <points/PointRecordFileReader.h>
 #include <points/PointSlot.h>
 
-#include <shell/TransferData.h>
+#include <transfer/TransferData.h>
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "shell/TransferData.h"
+#include "transfer/TransferData.h"
 
 #include <platform/Cp932.h>
 

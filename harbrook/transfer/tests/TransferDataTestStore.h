@@ -1,6 +1,6 @@
 #pragma once
 // A minimal data store for the copier tests: pairs and transfer names are given directly.
-#include <shell/TransferData.h>
+#include <transfer/TransferData.h>
 
 #include <chrono>
 #include <string>
