@@ -170,6 +170,8 @@ private:
         mood::MoodResult result{};
     };
 
+    // The document's own text of a code from kTrackNotFound on.
+    static const char* MusicText(int code);
     int Fail(int code);
     Songbase_Track* TrackOrCode(int list, int track);
     bool ValidList(int list);

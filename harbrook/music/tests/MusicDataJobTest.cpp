@@ -42,7 +42,7 @@ private:
     platform::Event& m_cancel;
 };
 
-class MusicBuildJobTest : public MusicFixture {
+class MusicDataJobTest : public MusicFixture {
 protected:
     void SetUp() override { doc.SetJobPause(std::chrono::milliseconds(0)); }
 
@@ -95,7 +95,7 @@ protected:
     platform::Event cancel;
 };
 
-TEST_F(MusicBuildJobTest, TwoPlayListsGiveTheirFilesInOrder) {
+TEST_F(MusicDataJobTest, TwoPlayListsGiveTheirFilesInOrder) {
     PlayListOf({Mp3(1), Mp3(2), Mp3(3)});
     PlayListOf({Mp3(4), Mp3(5)});
     Prepare(false);
@@ -127,7 +127,7 @@ TEST_F(MusicBuildJobTest, TwoPlayListsGiveTheirFilesInOrder) {
                          {1, 1}, {5, 0}, {5, 1}, {5, 2}, {5, 3}, {5, 4}, {5, 5}, {5, 5}}));
 }
 
-TEST_F(MusicBuildJobTest, WithoutDetectionEarlierResultsAreCleared) {
+TEST_F(MusicDataJobTest, WithoutDetectionEarlierResultsAreCleared) {
     PlayListOf({Mp3(1), Mp3(2)});
     MarkAnalysed(0, 1, 77);
     Prepare(false);
@@ -146,7 +146,7 @@ TEST_F(MusicBuildJobTest, WithoutDetectionEarlierResultsAreCleared) {
     EXPECT_EQ(std::memcmp(&after, &cleared, sizeof cleared), 0);
 }
 
-TEST_F(MusicBuildJobTest, AnalysedTracksAreNotDecodedAgain) {
+TEST_F(MusicDataJobTest, AnalysedTracksAreNotDecodedAgain) {
     PlayListOf({Mp3(1), Mp3(2)});
     MarkAnalysed(0, 0, 11);
     MarkAnalysed(0, 1, 22);
@@ -164,7 +164,7 @@ TEST_F(MusicBuildJobTest, AnalysedTracksAreNotDecodedAgain) {
     EXPECT_EQ(positions[1].wParam, 2u);
 }
 
-TEST_F(MusicBuildJobTest, DetectionRunsOnEveryTrackAndLeavesNoWavFile) {
+TEST_F(MusicDataJobTest, DetectionRunsOnEveryTrackAndLeavesNoWavFile) {
     PlayListOf({Mp3(1), Mp3(2)});
     Prepare(true);
     RunJob();
@@ -179,7 +179,7 @@ TEST_F(MusicBuildJobTest, DetectionRunsOnEveryTrackAndLeavesNoWavFile) {
     EXPECT_FALSE(fs::exists(doc.WavPath()));
 }
 
-TEST_F(MusicBuildJobTest, EmptyListAndEmptyPlayListStopBeforeAnyFile) {
+TEST_F(MusicDataJobTest, EmptyListAndEmptyPlayListStopBeforeAnyFile) {
     Prepare(true);
     EXPECT_EQ(doc.JobStep(), 1);
     EXPECT_EQ(doc.JobStep(), 0);
@@ -194,7 +194,7 @@ TEST_F(MusicBuildJobTest, EmptyListAndEmptyPlayListStopBeforeAnyFile) {
     EXPECT_TRUE(progress.messages(CMusicData::kMsgRange).empty());
 }
 
-TEST_F(MusicBuildJobTest, CancelDuringDecodingEndsWithCode4AfterTheWorker) {
+TEST_F(MusicDataJobTest, CancelDuringDecodingEndsWithCode4AfterTheWorker) {
     const std::string longer =
         testsupport::toneFile("music_20s.mp3", 44100, 2, "libmp3lame", 128000, 20);
     PlayListOf({longer, Mp3()});
@@ -219,7 +219,7 @@ struct DecodeFailure {
     int code;
 };
 
-class DecodeFailureTest : public MusicBuildJobTest,
+class DecodeFailureTest : public MusicDataJobTest,
                           public ::testing::WithParamInterface<DecodeFailure> {};
 
 TEST_P(DecodeFailureTest, AFailedDecodeAsksWhetherToGoOn) {
@@ -241,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, DecodeFailureTest,
                                            DecodeFailure{"No", false, CTransferData::kCancelled}),
                          [](const auto& p) { return std::string(p.param.name); });
 
-TEST_F(MusicBuildJobTest, DestroyingTheDocumentDuringADecodeJoinsTheWorker) {
+TEST_F(MusicDataJobTest, DestroyingTheDocumentDuringADecodeJoinsTheWorker) {
     const std::string longer =
         testsupport::toneFile("music_20s.mp3", 44100, 2, "libmp3lame", 128000, 20);
     auto other = std::make_unique<CMusicData>();  // the store is shared: start from this one
@@ -255,7 +255,7 @@ TEST_F(MusicBuildJobTest, DestroyingTheDocumentDuringADecodeJoinsTheWorker) {
     EXPECT_FALSE(fs::exists(wav));
 }
 
-TEST_F(MusicBuildJobTest, CopyToMediaCopiesTheBuiltFolder) {
+TEST_F(MusicDataJobTest, CopyToMediaCopiesTheBuiltFolder) {
     PlayListOf({Mp3(1)});
     Prepare(false);
     RunJob();

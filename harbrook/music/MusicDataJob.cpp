@@ -1,0 +1,394 @@
+// The music document's build job: an optional decode-and-detect pass over every track on the
+// worker thread, then the unit files written one by one, one step per JobStep() call.
+#include "music/MusicData.h"
+
+#include <mood/MoodDetector.h>
+#include <outside/Fileaid.h>
+#include <platform/Cp932.h>
+#include <platform/TempName.h>
+#include <songbase/Songbase.h>
+#include <soundkit/Soundkit.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// Resets a DURo record to "no mood result".
+void ClearDistinct(AVT_Tk_DistinctInfo* info) {
+    std::memset(info, 0, sizeof *info);
+    info->type = AVT_TYPE_TRACK_DISTINCT;
+    info->size = sizeof(AVT_Tk_DistinctInfo);
+}
+
+bool MakeFolder(const std::string& path, bool* created) {
+    *created = ::mkdir(path.c_str(), 0777) == 0;
+    if (*created) return true;
+    struct stat st {};
+    return errno == EEXIST && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// A "$$$" temporary name in `folder` that no file has yet: the WAV file is overwritten and
+// deleted by the job, which must never hit a file of the user's.
+std::string FreeTempName(const std::string& folder) {
+    constexpr unsigned kNames = 0xFFFF;
+    const unsigned start = static_cast<unsigned>(std::rand());
+    std::string name;
+    for (unsigned i = 0; i < kNames; ++i) {
+        name = platform::tempFileName(folder, "$$$", (start + i) % kNames + 1);
+        if (::access(name.c_str(), F_OK) != 0) break;
+    }
+    return name;
+}
+
+}  // namespace
+
+void CMusicData::PrepareJob(const std::string& destinationFolder, bool withDetection,
+                            platform::MessageTarget* progress, platform::Event* cancel,
+                            const std::string& temporaryFolder, MusicQuestion* question) {
+    StopRunningWorker();
+    m_Worker.Join();
+    RemoveWavFile();
+    m_Job = JobState{};
+    m_Job.step = 0;
+    m_Job.withDetection = withDetection;
+    m_Job.progress = progress;
+    m_Job.cancel = cancel;
+    m_Job.question = question;
+    m_Job.avmtrFolder = platform::withTrailingSlash(destinationFolder) + "AVMTR/";
+    m_Job.wavPath = FreeTempName(platform::withTrailingSlash(temporaryFolder));
+    m_TransferFileNames.clear();
+}
+
+int CMusicData::JobStep() {
+    switch (m_Job.step) {
+    case 0: StepStart(); break;
+    case 1: return 0;
+    case 2: StepFinish(); return 0;
+    case 3: StepNextPlayList(); break;
+    case 4: StepNextTrack(); break;
+    case 5: StepBeginTrack(); break;
+    case 6: StepClearResult(); break;
+    case 7: StepWaitDecode(); break;
+    case 8: StepWaitStop(); break;
+    case 9: StepAfterDecode(); break;
+    case 10: StepStoreResult(); break;
+    case 11: StepTrackDone(); break;
+    case 12: m_Job.step = 13; break;
+    case 13: ++m_Job.list; m_Job.step = 3; break;
+    case 14:
+        Send(kMsgFileProgress, 1, 1);
+        Pause();
+        m_Job.step = 15;
+        break;
+    case 15: StepWriteMaster(); break;
+    case 16: StepWritePlayList(); break;
+    case 17: StepWriteTrack(); break;
+    case 18: StepNextFilePlayList(); break;
+    case 19: StepNextFileTrack(); break;
+    case 20: StepFileTrackDone(); break;
+    case 21: m_Job.step = 22; break;
+    case 22: ++m_Job.list; m_Job.step = 18; break;
+    case 23: m_Job.step = 2; break;
+    default: return 0;
+    }
+    return 1;
+}
+
+bool CMusicData::Cancelled() const { return m_Job.cancel && m_Job.cancel->isSet(); }
+
+void CMusicData::Send(unsigned message, platform::WParam wParam, platform::LParam lParam) {
+    if (m_Job.progress) m_Job.progress->send(message, wParam, lParam);
+}
+
+void CMusicData::Pause() const {
+    if (m_JobPause.count() > 0) std::this_thread::sleep_for(m_JobPause);
+}
+
+void CMusicData::StopJob(int code) {
+    SetResultCode(code);
+    m_Job.step = 1;
+}
+
+int CMusicData::CountTracks() const {
+    int total = 0;
+    for (int list = 0; list < CSongbase::GetPlayListCount(); ++list) {
+        total += CSongbase::GetTrackCount(list);
+    }
+    return total;
+}
+
+void CMusicData::StepStart() {
+    if (!TransferCheck()) {
+        m_Job.step = 1;
+        return;
+    }
+    m_Job.total = CountTracks();
+    Send(kMsgRange, m_Job.withDetection ? 2 * m_Job.total : 1, 0);
+    if (!MakeFolder(m_Job.avmtrFolder, &m_Job.createdFolder)) {
+        StopJob(kOutputFailed);
+        return;
+    }
+    SetResultCode(kOutputDone);
+    m_Job.list = 0;
+    m_Job.step = 3;
+}
+
+void CMusicData::StepNextPlayList() {
+    if (m_Job.list < CSongbase::GetPlayListCount()) {
+        m_Job.track = 0;
+        m_Job.step = 4;
+    } else {
+        m_Job.step = 14;
+    }
+}
+
+void CMusicData::StepNextTrack() {
+    m_Job.step = m_Job.track < CSongbase::GetTrackCount(m_Job.list) ? 5 : 12;
+}
+
+void CMusicData::StepBeginTrack() {
+    if (!m_Job.withDetection) {
+        m_Job.step = 6;
+        return;
+    }
+    char* path = nullptr;
+    if (!CSongbase::GetTrackFullPath(m_Job.list, m_Job.track, &path) || !path || !*path) {
+        StopJob(kNoMusicFileName);
+        return;
+    }
+    Send(kMsgPosition, 2 * m_Job.done, 0);
+    AVT_Tk_DetailInfo* detail = nullptr;
+    if (!CSongbase::GetTrackInfo(m_Job.list, m_Job.track, &detail) || !detail) {
+        StopJob(kDetectFailed);
+        return;
+    }
+    if (detail->duro == 1) {
+        m_Job.step = 11;
+        return;
+    }
+    StartDecode(path);
+    m_Job.step = 7;
+}
+
+void CMusicData::StepClearResult() {
+    AVT_Tk_DetailInfo* detail = nullptr;
+    if (!CSongbase::GetTrackInfo(m_Job.list, m_Job.track, &detail) || !detail) {
+        StopJob(kDetectFailed);
+        return;
+    }
+    if (detail->duro != 0) {
+        AVT_Tk_DistinctInfo* info = nullptr;
+        if (!CSongbase::GetDURoInfo(m_Job.list, m_Job.track, &info) || !info) {
+            StopJob(kDuroSetFailed);
+            return;
+        }
+        ClearDistinct(info);
+        detail->duro = 0;
+        CSongbase::UpdatePlayList(m_Job.list);
+    }
+    m_Job.step = 11;
+}
+
+void CMusicData::StepWaitDecode() {
+    if (m_Worker.Busy()) {
+        if (Cancelled()) {
+            CSoundkit().DecodeStop();
+            m_Job.step = 8;
+        }
+        return;
+    }
+    m_Worker.Join();
+    m_Job.step = 9;
+}
+
+void CMusicData::StepWaitStop() {
+    if (m_Worker.Busy()) {
+        // A stop asked for before the decode had begun is lost; ask until it ends.
+        CSoundkit().DecodeStop();
+        return;
+    }
+    m_Worker.Join();
+    RemoveWavFile();
+    StopJob(kCancelled);
+}
+
+void CMusicData::StepAfterDecode() {
+    if (m_Job.decodeResult) {
+        Send(kMsgPosition, 2 * m_Job.done + 1, 0);
+        StartDetect();
+        m_Job.step = 10;
+        return;
+    }
+    // A partial WAV file is of no use to anyone.
+    RemoveWavFile();
+    const bool goOn = !m_Job.question || m_Job.question->AskYesNo(kDecodeFailedQuestion);
+    if (goOn) {
+        m_Job.step = 6;
+    } else {
+        StopJob(kCancelled);
+    }
+}
+
+void CMusicData::StepStoreResult() {
+    if (m_Worker.Busy()) return;
+    m_Worker.Join();
+    RemoveWavFile();
+    AVT_Tk_DistinctInfo* info = nullptr;
+    if (!CSongbase::GetDURoInfo(m_Job.list, m_Job.track, &info) || !info) {
+        StopJob(kDuroSetFailed);
+        return;
+    }
+    info->status = m_Job.status;
+    if (m_Job.detectCode == mood::kDetectCancelled) {
+        StopJob(kCancelled);
+        return;
+    }
+    if (m_Job.detectCode == mood::kDetectCompleted) {
+        std::memcpy(info->mood, m_Job.result.words, sizeof info->mood);
+        AVT_Tk_DetailInfo* detail = nullptr;
+        if (!CSongbase::GetTrackInfo(m_Job.list, m_Job.track, &detail) || !detail) {
+            StopJob(kDuroFlagFailed);
+            return;
+        }
+        detail->duro = 1;
+        CSongbase::UpdatePlayList(m_Job.list);
+    }
+    m_Job.step = 11;
+}
+
+void CMusicData::StepTrackDone() {
+    if (Cancelled()) {
+        StopJob(kCancelled);
+        return;
+    }
+    ++m_Job.track;
+    ++m_Job.done;
+    m_Job.step = 4;
+}
+
+void CMusicData::StepWriteMaster() {
+    if (!CSongbase::WriteAVMTR(m_Job.avmtrFolder.c_str(), nullptr)) {
+        StopJob(kOutputFailed);
+    } else if (Cancelled()) {
+        StopJob(kCancelled);
+    } else {
+        m_Job.done = 0;
+        Send(kMsgFileProgress, m_Job.total, 0);
+        m_Job.list = 0;
+        m_Job.step = 18;
+    }
+}
+
+void CMusicData::StepWritePlayList() {
+    if (!CSongbase::WritePLINFO(m_Job.avmtrFolder.c_str(), m_Job.list, nullptr)) {
+        StopJob(kOutputFailed);
+    } else if (Cancelled()) {
+        StopJob(kCancelled);
+    } else {
+        m_Job.step = 19;
+    }
+}
+
+void CMusicData::StepWriteTrack() {
+    // The cancel event reaches the writer too, so a long track file stops part way.
+    if (!CSongbase::WriteTRACK(m_Job.avmtrFolder.c_str(), m_Job.list, m_Job.track,
+                               m_Job.cancel)) {
+        StopJob(Cancelled() ? int{kCancelled} : int{kOutputFailed});
+        return;
+    }
+    if (Cancelled()) {
+        StopJob(kCancelled);
+        return;
+    }
+    char name[48];
+    std::snprintf(name, sizeof name, "TRACK%03d_%02d.PPD", m_Job.list + 1, m_Job.track + 1);
+    m_TransferFileNames.emplace_back(name);
+    // Counts the file just written, so the bar is full after the last one.
+    Send(kMsgFileProgress, m_Job.total, m_Job.done + 1);
+    m_Job.step = 20;
+}
+
+void CMusicData::StepNextFilePlayList() {
+    if (m_Job.list < CSongbase::GetPlayListCount()) {
+        m_Job.track = 0;
+        m_Job.step = 16;
+    } else {
+        m_Job.step = 23;
+    }
+}
+
+void CMusicData::StepNextFileTrack() {
+    m_Job.step = m_Job.track < CSongbase::GetTrackCount(m_Job.list) ? 17 : 21;
+}
+
+void CMusicData::StepFileTrackDone() {
+    if (Cancelled()) {
+        StopJob(kCancelled);
+        return;
+    }
+    ++m_Job.track;
+    ++m_Job.done;
+    m_Job.step = 19;
+}
+
+void CMusicData::StepFinish() {
+    Send(kMsgFileProgress, m_Job.total, m_Job.total);
+    Pause();
+    SetResultCode(kOutputDone);
+    m_Job.step = 1;
+}
+
+void CMusicData::StartDecode(const char* path) {
+    m_Job.decoding = true;
+    m_Job.decodeResult = 0;
+    const std::string source(path);
+    if (!m_Worker.Start([this, source] {
+            CSoundkit kit(m_Job.progress, kMsgDecodeProgress, 0);
+            m_Job.decodeResult = kit.DecodeRun(source.c_str(), m_Job.wavPath.c_str());
+        })) {
+        m_Job.decodeResult = 0;
+    }
+}
+
+void CMusicData::StartDetect() {
+    m_Job.decoding = false;
+    m_Job.detectCode = mood::kDetectOpenFailed;
+    m_Job.status = 0;
+    mood::MoodDetector& detector = Detector();
+    m_Worker.Start([this, &detector] {
+        m_Job.detectCode = detector.Detect(m_Job.wavPath.c_str(), &m_Job.result, &m_Job.status,
+                                           m_Job.progress, kMsgDetectProgress, 0, m_Job.cancel);
+    });
+}
+
+void CMusicData::StopRunningWorker() {
+    if (m_Worker.Busy() && m_Job.decoding) {
+        while (m_Worker.Busy()) {
+            CSoundkit().DecodeStop();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+}
+
+void CMusicData::RemoveWavFile() const {
+    if (!m_Job.wavPath.empty()) ::unlink(m_Job.wavPath.c_str());
+}
+
+mood::MoodDetector& CMusicData::Detector() {
+    if (m_Detector) return *m_Detector;
+    if (!m_OwnDetector) m_OwnDetector = std::make_unique<mood::MoodDetector>();
+    m_Detector = m_OwnDetector.get();
+    return *m_Detector;
+}
+
+int CMusicData::DiscardOutput() {
+    if (!m_Job.createdFolder) return 0;
+    m_Job.createdFolder = false;
+    return CFileaid::DeleteDirectory(m_Job.avmtrFolder.c_str());
+}
