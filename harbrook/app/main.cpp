@@ -46,6 +46,8 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Harbrook"));
     QApplication::setApplicationVersion(QStringLiteral(HARBROOK_VERSION));
+    // Ties the windows to the installed desktop entry (its name and icon in the task switcher).
+    QGuiApplication::setDesktopFileName(QStringLiteral("harbrook"));
     const Options options = parseOptions(qapp);
 
     CAppData& data = theAppData();

@@ -1,7 +1,7 @@
 // harbrook-cli: the command-line front end over Harbrook's core libraries.
 #include "Command.h"
+#include "CommandHelp.h"
 
-#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <string>
@@ -22,29 +22,29 @@ const std::vector<Command>& commands() { return registry(); }
 
 }  // namespace cli
 
-static void printUsage(std::FILE* out) {
-    std::fprintf(out, "usage: harbrook-cli COMMAND [ARGS...]\n\ncommands:\n");
-    auto sorted = cli::commands();
-    std::sort(sorted.begin(), sorted.end(),
-              [](const cli::Command& a, const cli::Command& b) { return std::string(a.name) < b.name; });
-    for (const auto& c : sorted) std::fprintf(out, "  %-40s %s\n", c.usage, c.summary);
-}
-
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     if (argc < 2) {
-        printUsage(stdout);
+        cli::printOverview(stdout);
         return cli::kExitUsage;
     }
-    std::string name = argv[1];
-    if (name == "--help" || name == "-h" || name == "help") {
-        printUsage(stdout);
+    const std::string name = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    const bool helpCommand = name == "help" && !args.empty();
+    if (name == "--help" || name == "-h" || (name == "help" && args.empty())) {
+        cli::printOverview(stdout);
         return cli::kExitOk;
     }
+    const std::string& wanted = helpCommand ? args[0] : name;
     for (const auto& c : cli::commands()) {
-        if (name == c.name) return c.run(std::vector<std::string>(argv + 2, argv + argc));
+        if (wanted != c.name) continue;
+        if (helpCommand || cli::asksForHelp(args)) {
+            cli::printCommandHelp(c, stdout);
+            return cli::kExitOk;
+        }
+        return c.run(args);
     }
-    std::fprintf(stderr, "harbrook-cli: unknown command '%s'\n\n", name.c_str());
-    printUsage(stderr);
+    std::fprintf(stderr, "harbrook-cli: unknown command '%s'\n\n", wanted.c_str());
+    cli::printOverview(stderr);
     return cli::kExitUsage;
 }

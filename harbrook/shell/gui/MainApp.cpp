@@ -16,12 +16,12 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -31,11 +31,6 @@ CMainApp::Frame makeMainFrame(CAppData& data, CommandTarget* app) {
     if (!frame->Create()) return {};
     platform::MessageTarget* commands = frame.get();
     return {std::move(frame), commands};
-}
-
-bool isWritableFolder(const QString& folder) {
-    const QFileInfo info(folder);
-    return info.isDir() && info.isWritable();
 }
 
 }  // namespace
@@ -227,19 +222,19 @@ bool CMainApp::eventFilter(QObject* watched, QEvent* event) {
 }
 
 std::string CMainApp::DefaultIniPath() {
-    const QFileInfo exe(QCoreApplication::applicationFilePath());
-    if (!exe.fileName().isEmpty() && isWritableFolder(exe.absolutePath())) {
-        return QDir(exe.absolutePath()).filePath(exe.completeBaseName() + QStringLiteral(".ini"))
-            .toStdString();
-    }
-    QString config = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
-    if (config.isEmpty()) config = QDir::homePath() + QStringLiteral("/.config");
-    QDir().mkpath(config + QStringLiteral("/harbrook"));
-    return (config + QStringLiteral("/harbrook/Harbrook.ini")).toStdString();
+    const std::filesystem::path file = ProgramPaths().SettingsFile();
+    // The configuration folder may not exist yet; saving at exit needs it.
+    std::error_code ec;
+    std::filesystem::create_directories(file.parent_path(), ec);
+    return file.string();
 }
 
 QString CMainApp::HelpPath() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/index.html"));
+    return QFile::decodeName(ProgramPaths().HelpPage().c_str());
+}
+
+AppPaths CMainApp::ProgramPaths() {
+    return AppPaths(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
 }
 
 std::string CMainApp::FolderToHex(const QString& path) {

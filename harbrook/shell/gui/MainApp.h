@@ -3,6 +3,7 @@
 // step by step behind the start-up window, creates the main frame, keeps the frame's commands fresh
 // while the program is idle, handles the help, home page, version and option commands, and takes
 // everything down again in reverse order.
+#include <shell/AppPaths.h>
 #include <shell/CommandTarget.h>
 
 #include <platform/InstanceLock.h>
@@ -76,10 +77,11 @@ public:
     std::optional<bool> commandEnabled(int id) override;
 
     // --- Settings file and folders ---
-    // The settings file: beside the executable, named after it with ".ini", when that folder is
-    // writable; otherwise $XDG_CONFIG_HOME/harbrook/Harbrook.ini.
+    // The running program's files (see AppPaths).
+    static AppPaths ProgramPaths();
+    // The settings file, with its folder made when it is the configuration folder.
     static std::string DefaultIniPath();
-    // The help page beside the executable.
+    // The help page: beside the executable, or in the installed data folder.
     static QString HelpPath();
     // A folder's saved form: its path bytes as lowercase hexadecimal digits.
     static std::string FolderToHex(const QString& path);

@@ -14,8 +14,14 @@
 namespace skingen::pictures {
 namespace {
 
+QColor frameMix(const QColor& dim, const QColor& lit, int frame, int frames) {
+    return Mix(dim, lit, qreal(frame) / (frames - 1));
+}
+
+}  // namespace
+
 // The application mark: a rounded steel tile with a road running to the horizon under a note.
-void paintMark(QPainter& painter, const QRectF& box) {
+void PaintAppMark(QPainter& painter, const QRectF& box) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal s = box.width();
@@ -46,12 +52,6 @@ void paintMark(QPainter& painter, const QRectF& box) {
     if (s >= 24) glyph::Note(painter, QRectF(box.center().x() - s * 0.2, box.top() + s * 0.1, s * 0.4, s * 0.4), QColor(0xE9, 0xEE, 0xF4));
     painter.restore();
 }
-
-QColor frameMix(const QColor& dim, const QColor& lit, int frame, int frames) {
-    return Mix(dim, lit, qreal(frame) / (frames - 1));
-}
-
-}  // namespace
 
 QImage Splash() {
     const int w = 500, h = 147;
@@ -94,7 +94,7 @@ QImage Splash() {
     painter.drawText(QPointF(31, 82), QStringLiteral("ナビ・ミュージック & 登録地点コンパニオン"));
     painter.setPen(QPen(QColor(0x56, 0x97, 0xDD), 2));
     painter.drawLine(QPointF(30, 92), QPointF(118, 92));
-    paintMark(painter, QRectF(412, 10, 58, 58));
+    PaintAppMark(painter, QRectF(412, 10, 58, 58));
     // The bottom band where the status line is shown (at 13, h - 19).
     painter.fillRect(QRect(0, h - 24, w, 24), QColor(0x05, 0x0B, 0x14, 170));
     painter.fillRect(QRect(0, h - 24, w, 1), QColor(0x2B, 0x4A, 0x70));
@@ -104,7 +104,7 @@ QImage Splash() {
 QImage AppIcon(int size) {
     QImage image = NewAlphaImage(size, size);
     QPainter painter(&image);
-    paintMark(painter, QRectF(0, 0, size, size));
+    PaintAppMark(painter, QRectF(0, 0, size, size));
     return image;
 }
 
@@ -123,7 +123,7 @@ QImage CaptionTitle() {
 QImage CaptionIcon() {
     QImage image = NewImage(16, 16, ui::palette::kCaptionFill);
     QPainter painter(&image);
-    paintMark(painter, QRectF(1, 1, 14, 14));
+    PaintAppMark(painter, QRectF(1, 1, 14, 14));
     return image;
 }
 

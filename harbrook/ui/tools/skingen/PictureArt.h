@@ -4,6 +4,9 @@
 
 namespace skingen::pictures {
 
+// The application mark filling `box` (square): the program's icon and the start-up image's mark.
+void PaintAppMark(QPainter& painter, const QRectF& box);
+
 QImage Splash();                    // 233, 500 × 147
 QImage AppIcon(int size);           // icon/128, with alpha
 QImage CaptionTitle();              // 130

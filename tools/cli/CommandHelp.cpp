@@ -1,0 +1,111 @@
+#include "CommandHelp.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace cli {
+namespace {
+
+struct CommandDetail {
+    const char* name;
+    const char* text;   // what it does, its arguments and options
+    const char* exits;  // its exit statuses
+};
+
+constexpr std::size_t kSynopsisWidth = 40;
+constexpr const char* kCommonExits = "0 success, 1 a file failed or was refused, 2 usage error";
+
+constexpr CommandDetail kDetails[] = {
+    {"check",
+     "Checks each MP3 or WMA file the way a music transfer does and shows the track information\n"
+     "its record would get. The readable line starts with the check code and its reason.\n"
+     "\n"
+     "  --tsv   one tab-separated line per file: path, check code (0 playable), codec (1 MP3,\n"
+     "          2 WMA), minutes, seconds, bit rate in kbit/s (65535 variable), tag track number,\n"
+     "          title, artist\n"
+     "  --      end of the options; every later argument is a file\n",
+     "0 every file is playable, 1 a file was refused, 2 usage error"},
+    {"detect",
+     "Runs the mood detection on each file as a music transfer stores it: keys, chord-change\n"
+     "rate, pulse and the highlight section. MP3 and WMA files are decoded to a temporary WAV\n"
+     "file in $TMPDIR first; WAV files are analysed as they are. Tracks shorter than 60 seconds\n"
+     "are not analysed.\n"
+     "\n"
+     "  --tsv   one tab-separated line per file: path, return code (-1 not decoded, 0 analysed),\n"
+     "          analysis status (3328 success), then the 38 result words\n"
+     "  --      end of the options; every later argument is a file\n",
+     "0 every file was analysed, 1 a file was not, 2 usage error"},
+    {"build",
+     "Builds the unit's music database in DIR/AVMTR from music folders (one playlist each,\n"
+     "named after the folder, tracks in tag track-number order) and single files (all in the\n"
+     "playlist \"New Album\"), as a music transfer prepares it. Files the unit cannot play are\n"
+     "reported and left out. DIR/AVMTR must not exist yet. Ctrl-C cancels and leaves nothing.\n"
+     "\n"
+     "  --out DIR     the folder to build in (required)\n"
+     "  --no-detect   skip the mood detection\n"
+     "  --open F      start from the playlists of the saved edit data file F\n"
+     "  --save F      save the playlists as the edit data file F after a successful build\n"
+     "  --            end of the options; every later argument is a source\n",
+     "0 built, 1 failed or refused, 2 usage error, 130 cancelled"},
+    {"inspect",
+     "Prints a readable dump of a unit music database file (AVMTR.PPD, PLINFOnnn.PPD,\n"
+     "TRACKnnn_nn.PPD) or of an edit data file, then every inconsistency found as a\n"
+     "\"problem:\" line.\n",
+     "0 consistent, 1 unreadable, unknown or inconsistent, 2 usage error"},
+    {"mydb",
+     "Works on a myDB text file (MYDB.txt), the database of the unit's music server.\n"
+     "\n"
+     "  check FILE   checks it as a transfer to the unit would\n"
+     "  dump FILE    prints its rows as UTF-8 tab-separated text\n",
+     kCommonExits},
+    {"points",
+     "Works on a point record file: the unit's POINTREC.V04, the PC point work file or a\n"
+     "card copy.\n"
+     "\n"
+     "  dump FILE    prints its points, one per line, tab-separated UTF-8: slot, group, name,\n"
+     "               reading, telephone, longitude and latitude (milliarcseconds), longitude\n"
+     "               and latitude (decimal degrees), picture file, comment file\n",
+     kCommonExits},
+};
+
+const CommandDetail* detailOf(const char* name) {
+    for (const auto& detail : kDetails) {
+        if (std::strcmp(detail.name, name) == 0) return &detail;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void printOverview(std::FILE* out) {
+    std::fprintf(out, "usage: harbrook-cli COMMAND [ARGS...]\n\ncommands:\n");
+    auto sorted = commands();
+    std::sort(sorted.begin(), sorted.end(),
+              [](const Command& a, const Command& b) { return std::strcmp(a.name, b.name) < 0; });
+    for (const auto& c : sorted) {
+        // A synopsis too long for its column gets a line of its own.
+        const bool longSynopsis = std::strlen(c.usage) > kSynopsisWidth;
+        if (longSynopsis) std::fprintf(out, "  %s\n", c.usage);
+        std::fprintf(out, "  %-*s %s\n", static_cast<int>(kSynopsisWidth),
+                     longSynopsis ? "" : c.usage, c.summary);
+    }
+    std::fprintf(out,
+                 "\n'harbrook-cli COMMAND --help' shows the arguments and options of a command.\n");
+}
+
+void printCommandHelp(const Command& command, std::FILE* out) {
+    std::fprintf(out, "usage: harbrook-cli %s\n\n", command.usage);
+    const CommandDetail* detail = detailOf(command.name);
+    std::fputs(detail ? detail->text : "", out);
+    std::fprintf(out, "\nExit status: %s.\n", detail ? detail->exits : kCommonExits);
+}
+
+bool asksForHelp(const std::vector<std::string>& args) {
+    for (const auto& arg : args) {
+        if (arg == "--") return false;
+        if (arg == "--help" || arg == "-h") return true;
+    }
+    return false;
+}
+
+}  // namespace cli
