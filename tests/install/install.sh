@@ -33,7 +33,7 @@ done
 # A fresh user: own home, configuration and runtime folders.
 mkdir -m 700 "$work/home" "$work/runtime"
 run=(env -u LD_LIBRARY_PATH HOME="$work/home" XDG_CONFIG_HOME="$work/home/config"
-     XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen)
+     XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0)
 hide=()
 if unshare -rm true 2>/dev/null; then
   hide=(unshare -rm bash -c 'for d in "$1" "$2"; do [ -d "$d" ] && mount -t tmpfs none "$d"; done
