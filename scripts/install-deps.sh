@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache dpkg-dev file
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6
-  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
+  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libicu-dev
   ffmpeg xvfb xauth fonts-noto-cjk desktop-file-utils groff-base
   clang libclang-rt-14-dev
 )

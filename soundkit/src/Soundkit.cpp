@@ -105,10 +105,9 @@ int CSoundkit::GetInfo(const char* path, AVT_Tk_DetailInfo* detail, unsigned sho
     detail->minutes = static_cast<std::uint16_t>(seconds / 60);
     detail->seconds = static_cast<std::uint16_t>(seconds % 60);
     detail->bitRate = kbitForRecord(infoBitRate(d));
-    std::string title = d.title.empty() ? std::string() : TagText::toCp932(d.title, d.titleFromLatin1);
-    if (title.empty()) title = TagText::titleFromPath(path);
+    std::string title = d.title.empty() ? TagText::titleFromPath(path) : d.title;
     platform::copyCp932Field(detail->title, sizeof detail->title, title);
-    platform::copyCp932Field(detail->artist, sizeof detail->artist, TagText::toCp932(d.artist, d.artistFromLatin1));
+    platform::copyCp932Field(detail->artist, sizeof detail->artist, d.artist);
     if (tagTrackNo) *tagTrackNo = trackNumber(d.track);
     if (fileSize) *fileSize = static_cast<std::uint32_t>(d.fileSize);
     return 1;

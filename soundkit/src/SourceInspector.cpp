@@ -1,8 +1,9 @@
 #include "SourceInspector.h"
 
 #include "AsfHeader.h"
-#include "Id3TextEncoding.h"
+#include "Id3Tags.h"
 #include "MediaSource.h"
+#include "TagText.h"
 
 #include <sys/stat.h>
 
@@ -33,18 +34,25 @@ SourceDetails SourceInspector::inspect(const std::string& path) {
     details.format = *format;
     details.vbr = source.isAsf() && isAsf && asf.variableBitRate();
     details.duration100ns = source.duration100ns();
-    details.title = source.tag("title");
-    details.artist = source.tag("artist");
-    if (details.artist.empty()) details.artist = source.tag("author");
+    details.title = TagText::fromUtf8(source.tag("title"));
+    std::string artist = source.tag("artist");
+    details.artist = TagText::fromUtf8(artist.empty() ? source.tag("author") : artist);
     details.track = source.tag("track");
-    if (source.isMp3()) {
-        Id3TextEncoding id3 = Id3TextEncoding::read(path);
-        details.titleFromLatin1 = Id3TextEncoding::mayHoldShiftJis(id3.title);
-        details.artistFromLatin1 = Id3TextEncoding::mayHoldShiftJis(id3.artist);
-    }
+    if (source.isMp3()) readLegacyText(path, details);
     details.fileSize = source.fileSize();
     details.status = SourceDetails::Status::Ok;
     return details;
+}
+
+void SourceInspector::readLegacyText(const std::string& path, SourceDetails& details) {
+    Id3Tags tags = Id3Tags::read(path);
+    std::vector<LegacyText> texts = tags.legacyTexts();
+    if (texts.empty()) return;
+    LegacyEncoding encoding = TagCharset::decide(texts);
+    if (const LegacyText* title = tags.legacy(Id3Field::Title))
+        details.title = TagText::fromLegacy(*title, encoding);
+    if (const LegacyText* artist = tags.legacy(Id3Field::Artist))
+        details.artist = TagText::fromLegacy(*artist, encoding);
 }
 
 }  // namespace soundkit

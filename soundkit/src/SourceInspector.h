@@ -17,13 +17,10 @@ struct SourceDetails {
     bool vbr = false;
     std::uint64_t fileSize = 0;
     std::uint64_t duration100ns = 0;
-    // Tags as UTF-8, empty when absent.
+    // Title and artist in code page 932, the track number tag as UTF-8; empty when absent.
     std::string title;
     std::string artist;
     std::string track;
-    // True when the tag may be Shift_JIS mis-declared as Latin-1 (ID3 text frames).
-    bool titleFromLatin1 = false;
-    bool artistFromLatin1 = false;
 };
 
 class SourceInspector {
@@ -32,6 +29,10 @@ public:
     static constexpr std::chrono::seconds kTimeLimit{10};
 
     static SourceDetails inspect(const std::string& path);
+
+private:
+    // Replaces FFmpeg's reading of ID3 text whose frames do not say how it is encoded.
+    static void readLegacyText(const std::string& path, SourceDetails& details);
 };
 
 }  // namespace soundkit

@@ -1,7 +1,8 @@
 #pragma once
-// Tag text as the unit's records hold it: code page 932. Also undoes the commonest damage in
-// Japanese MP3 tags: Shift_JIS bytes stored in ID3 frames that claim to be Latin-1, which
-// FFmpeg hands over as Latin-1 mojibake.
+// Tag text as the unit's records hold it: code page 932. Characters CP932 cannot hold become
+// '?' one for one, so no letter is lost and the text keeps its length in characters.
+#include "TagCharset.h"
+
 #include <string>
 #include <string_view>
 
@@ -9,25 +10,23 @@ namespace soundkit {
 
 class TagText {
 public:
-    // UTF-8 tag text -> CP932 (untrimmed). Characters CP932 cannot hold become '?'. Text that
-    // came from a Latin-1 field (`fromLatin1`) is first tried as hidden Shift_JIS.
-    static std::string toCp932(std::string_view utf8, bool fromLatin1);
+    // UTF-8 tag text -> CP932 (untrimmed). Malformed bytes become '?' as well.
+    static std::string fromUtf8(std::string_view utf8);
 
-    // The CP932 bytes hidden in Latin-1 mojibake: when every character of `utf8` is in
-    // U+0000..U+00FF and those bytes form valid CP932 text with at least one double-byte
-    // character, those bytes; otherwise empty.
-    static std::string recoverCp932(std::string_view utf8);
+    // A legacy field's bytes -> CP932, read as `encoding` (the decision over the file's legacy
+    // fields). Undecided files keep the long-standing rule: Shift_JIS when the bytes are valid
+    // Shift_JIS with a double-byte character, Latin-1 otherwise.
+    static std::string fromLegacy(const LegacyText& text, LegacyEncoding encoding);
 
     // The title a file without one gets: its name between the last '/' and the last '.',
     // in CP932. Empty when the name has no extension or is empty.
     static std::string titleFromPath(std::string_view path);
 
 private:
-    // Valid CP932 with at least one double-byte character.
-    static bool isShiftJisText(std::string_view bytes);
-    static bool isUtf8(std::string_view text);
-    // UTF-8 -> CP932, '?' for what CP932 cannot hold.
-    static std::string convert(std::string_view utf8);
+    // Latin-1 (C1 bytes read as Windows-1252 punctuation) -> CP932.
+    static std::string fromLatin1(std::string_view bytes);
+    // True when `bytes` are valid CP932 text, holding a double-byte character if `needDoubleByte`.
+    static bool isShiftJis(std::string_view bytes, bool needDoubleByte);
 };
 
 }  // namespace soundkit

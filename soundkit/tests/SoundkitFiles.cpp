@@ -30,12 +30,6 @@ std::uint64_t readLe(const std::string& s, std::size_t offset, int bytes) {
     return v;
 }
 
-std::string syncsafe(std::uint32_t n) {
-    std::string s;
-    for (int shift = 21; shift >= 0; shift -= 7) s += static_cast<char>((n >> shift) & 0x7F);
-    return s;
-}
-
 std::string bitRateName(int bitRate) { return std::to_string(bitRate); }
 
 }  // namespace
@@ -85,27 +79,6 @@ std::string extended(const std::string& source, const std::string& name, std::ui
 
 std::string copyAs(const std::string& source, const std::string& name) {
     return writeCacheFile(name, readFile(source));
-}
-
-std::string id3v2Frame(const char* id, std::uint8_t encoding, const std::string& text) {
-    std::string body = static_cast<char>(encoding) + text;
-    std::string size;
-    for (int shift = 24; shift >= 0; shift -= 8) size += static_cast<char>((body.size() >> shift) & 0xFF);
-    return std::string(id, 4) + size + std::string(2, '\0') + body;
-}
-
-std::string id3v2Tag(const std::string& frames) {
-    return std::string("ID3\x03\x00\x00", 6) + syncsafe(static_cast<std::uint32_t>(frames.size())) + frames;
-}
-
-std::string id3v1Tag(const std::string& title, const std::string& artist, int track) {
-    auto field = [](const std::string& s, std::size_t n) {
-        std::string f = s.substr(0, n);
-        f.resize(n, '\0');
-        return f;
-    };
-    return "TAG" + field(title, 30) + field(artist, 30) + field("", 30) + field("", 4) +
-           field("", 28) + std::string(1, '\0') + static_cast<char>(track) + static_cast<char>(255);
 }
 
 std::string taggedMp3(const std::string& name, const std::string& prefix, const std::string& suffix) {

@@ -2,6 +2,8 @@
 // Music files for the Soundkit tests, made with ffmpeg on first use and cached in the build
 // folder. Variants the encoders cannot produce (other format tags, channel counts, DRM, huge
 // sizes, hand-written ID3 tags) are derived from real files by patching their bytes.
+#include <testsupport/Id3Bytes.h>
+
 #include <cstdint>
 #include <string>
 
@@ -24,13 +26,11 @@ std::string extended(const std::string& source, const std::string& name, std::ui
 // A copy of `source` under another name.
 std::string copyAs(const std::string& source, const std::string& name);
 
-// ID3 tags written by hand, byte for byte, the way Japanese software of the era did.
-// A text frame (ID3v2.3) with the given encoding byte and raw text bytes.
-std::string id3v2Frame(const char* id, std::uint8_t encoding, const std::string& text);
-// An ID3v2.3 tag holding `frames`.
-std::string id3v2Tag(const std::string& frames);
-// A 128-byte ID3v1 tag.
-std::string id3v1Tag(const std::string& title, const std::string& artist, int track);
+using testsupport::id3v1Tag;
+using testsupport::id3v2Comment;
+using testsupport::id3v2Frame;
+using testsupport::id3v2Tag;
+
 // `prefix` + the MPEG frames of an untagged MP3 + `suffix`, written to `name` in the cache.
 std::string taggedMp3(const std::string& name, const std::string& prefix,
                       const std::string& suffix);
