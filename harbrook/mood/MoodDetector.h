@@ -14,6 +14,7 @@
 #include <mood/WaveSource.h>
 
 #include <platform/Event.h>
+#include <platform/MessageNumbers.h>
 #include <platform/MessageTarget.h>
 
 #include <cstdint>
@@ -32,7 +33,7 @@ enum DetectCode : int {
 };
 
 // Progress message the build job asks for (lParam = percent, in steps of 10).
-constexpr unsigned kDetectProgressMessage = 1337;
+constexpr unsigned kDetectProgressMessage = platform::msg::kDetectProgress;
 
 class MoodDetector {
 public:

@@ -11,8 +11,9 @@
 #include <music/MusicWorker.h>
 
 #include <mood/MoodResult.h>
-#include <transfer/TransferData.h>
+#include <platform/MessageNumbers.h>
 #include <songbase/Records.h>
+#include <transfer/TransferData.h>
 
 #include <chrono>
 #include <cstdint>
@@ -54,11 +55,11 @@ public:
     static constexpr int kEFail = static_cast<int>(0x80004005u);
 
     // Messages sent to the progress window by the build job.
-    static constexpr unsigned kMsgRange = 1334;           // wParam range
-    static constexpr unsigned kMsgPosition = 1335;        // wParam position
-    static constexpr unsigned kMsgDecodeProgress = 1336;  // posted by the decoder
-    static constexpr unsigned kMsgDetectProgress = 1337;  // posted by the detector
-    static constexpr unsigned kMsgFileProgress = 1338;    // wParam total, lParam done
+    static constexpr unsigned kMsgRange = platform::msg::kBuildRange;
+    static constexpr unsigned kMsgPosition = platform::msg::kBuildPosition;
+    static constexpr unsigned kMsgDecodeProgress = platform::msg::kDecodeProgress;
+    static constexpr unsigned kMsgDetectProgress = platform::msg::kDetectProgress;
+    static constexpr unsigned kMsgFileProgress = platform::msg::kFileProgress;
 
     static constexpr const char* kDefaultPlayListName = "New Album";
     static constexpr const char* kDecodeFailedQuestion =

@@ -4,6 +4,7 @@
 // bare names of the files a transfer announces, and the copier that sends the store's prepared
 // files to a removable drive in 256 KiB chunks, one chunk per Step() on the UI thread.
 #include <platform/Event.h>
+#include <platform/MessageNumbers.h>
 #include <platform/MessageTarget.h>
 
 #include <chrono>
@@ -31,8 +32,8 @@ public:
     };
 
     // Progress messages sent to the progress window (see Step()).
-    static constexpr unsigned kMsgCopyProgress = 0x53A;  // wParam total >> S, lParam done >> S
-    static constexpr unsigned kMsgTransferFile = 0x53B;  // wParam name count, lParam 1-based index
+    static constexpr unsigned kMsgCopyProgress = platform::msg::kCopyProgress;
+    static constexpr unsigned kMsgTransferFile = platform::msg::kTransferFile;
     static constexpr std::size_t kCopyBufferSize = 0x40000;
     // Pause after the final progress message so the user sees the full bar.
     static constexpr std::chrono::milliseconds kCompletionPause{300};

@@ -5,6 +5,8 @@
 // looked up. Set once by the application at start-up; everything is read on the UI thread.
 #include <ui/EffectSettings.h>
 
+#include <platform/MessageNumbers.h>
+
 #include <QString>
 
 #include <functional>
@@ -17,9 +19,9 @@ class MessageTarget;
 
 namespace ui {
 
-// Message numbers of the commands skinned buttons post (wParam = command id, lParam = 0).
-constexpr unsigned kWmCommand = 0x0111;
-constexpr unsigned kWmSysCommand = 0x0112;
+// Messages of the commands skinned buttons post (wParam = command id, lParam = 0).
+constexpr unsigned kWmCommand = platform::msg::kCommand;
+constexpr unsigned kWmSysCommand = platform::msg::kSysCommand;
 
 class SkinContext {
 public:

@@ -3,6 +3,7 @@
 
 #include <soundkit/Soundkit.h>
 
+#include <platform/MessageNumbers.h>
 #include <testsupport/RecordingTarget.h>
 #include <testsupport/ScratchDir.h>
 #include <testsupport/TestAudio.h>
@@ -23,7 +24,7 @@ using testsupport::ScratchDir;
 
 namespace {
 
-constexpr unsigned kProgress = 1336;
+constexpr unsigned kProgress = platform::msg::kDecodeProgress;
 constexpr unsigned kDone = 1399;
 
 std::string le(std::uint32_t v, int n) {

@@ -17,7 +17,7 @@ using mood::MoodResult;
 using moodtest::WaveLayout;
 using moodtest::WriteWave;
 
-constexpr unsigned kProgress = 1337;
+constexpr unsigned kProgress = mood::kDetectProgressMessage;
 constexpr unsigned kCompletion = 2000;
 
 class MoodDetectorTest : public ::testing::Test {

@@ -9,6 +9,7 @@
 #include <shell/CommandTarget.h>
 #include <shell/gui/UsbPoller.h>
 
+#include <platform/MessageNumbers.h>
 #include <platform/MessageTarget.h>
 
 #include <QTimer>
@@ -33,11 +34,11 @@ public:
     static constexpr int kMinHeight = 540;
     static constexpr int kRefreshIntervalMs = 3000;
     // Window messages the frame understands besides WM_COMMAND and WM_SYSCOMMAND.
-    static constexpr unsigned kWmDeviceChange = 0x0219;
+    static constexpr unsigned kWmDeviceChange = platform::msg::kDeviceChange;
     static constexpr platform::WParam kDeviceArrival = 0x8000;
     static constexpr platform::WParam kDeviceRemoveComplete = 0x8004;
     static constexpr platform::WParam kDeviceRefresh = 0xFFFF;
-    static constexpr unsigned kWmShellChange = 0x04C8;  // posted by the PC folder browser
+    static constexpr unsigned kWmShellChange = platform::msg::kShellChange;
     // The question before unsaved data is left behind.
     static const char* const kSaveQuestion;
 

@@ -1,6 +1,6 @@
 #pragma once
 // The queue of transfer messages between the worker thread and ShuttlerGetMessage(). It owns the
-// progress records that 0x464 messages point to and keeps them until clear().
+// progress records that kMsgFileProgress messages point to and keeps them until clear().
 #include <outside/Shuttler.h>
 
 #include <deque>

@@ -16,7 +16,7 @@ public:
     TransferJob(TransferPlan plan, MessageQueue& queue, const std::atomic<bool>& stop,
                 ShuttlerFaults faults, bool log);
 
-    // Returns the result code; the caller queues 0x465 and 0x468.
+    // Returns the result code; the caller queues kMsgResult and kMsgEnd.
     unsigned run();
 
 private:

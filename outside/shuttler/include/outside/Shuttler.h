@@ -12,17 +12,19 @@
 //
 // Every Trans operation returns at once and runs on a worker thread; its progress and outcome
 // are queued as messages that the caller takes with ShuttlerGetMessage():
-//   0x464  wParam 0, lParam = const ShuttlerFileProgress*: one file's progress
-//   0x465  wParam = result code: the outcome (the last one before 0x468 counts)
-//   0x468  the transfer has ended
+//   kMsgFileProgress  wParam 0, lParam = const ShuttlerFileProgress*: one file's progress
+//   kMsgResult        wParam = result code: the outcome (the last one before kMsgEnd counts)
+//   kMsgEnd           the transfer has ended
 // When Initialize() was given a message target, each message is also posted to it, so a user
-// interface can wake up instead of polling; the posted 0x464 carries the same record pointer.
+// interface can wake up instead of polling; the posted kMsgFileProgress carries the same record
+// pointer.
 //
 // A set sent to the unit replaces the unit's previous set only once it has arrived whole: it is
 // copied into a staging folder on the unit and swapped in by rename. A stopped or failed send
 // leaves the previous set as it was.
 //
 // All calls come from one (the user-interface) thread.
+#include <platform/MessageNumbers.h>
 #include <platform/MessageTarget.h>
 
 #include <chrono>
@@ -30,7 +32,7 @@
 #include <cstdint>
 #include <string>
 
-// One file's progress, as carried by message 0x464. Lifetime: the record stays valid until the
+// One file's progress, as carried by kMsgFileProgress. Lifetime: the record stays valid until the
 // next Trans operation starts or Release() is called (so at least until the next
 // ShuttlerGetMessage() call, and also for the copy posted to the message target).
 struct ShuttlerFileProgress {
@@ -58,10 +60,10 @@ struct ShuttlerFaults {
 
 class CShuttler {
 public:
-    // Message numbers.
-    static constexpr unsigned kMsgFileProgress = 0x464;
-    static constexpr unsigned kMsgResult = 0x465;
-    static constexpr unsigned kMsgEnd = 0x468;
+    // Messages queued for the caller (see above).
+    static constexpr unsigned kMsgFileProgress = platform::msg::kShuttlerFileProgress;
+    static constexpr unsigned kMsgResult = platform::msg::kShuttlerResult;
+    static constexpr unsigned kMsgEnd = platform::msg::kShuttlerEnd;
 
     // Result codes of a transfer.
     enum : unsigned {
@@ -94,7 +96,7 @@ public:
     static int SetPath(const char* workFolder);
 
     // Start a transfer; results arrive as messages. Return non-zero when the transfer was
-    // started (a refusal still queues 0x465 and 0x468).
+    // started (a refusal still queues kMsgResult and kMsgEnd).
     static int TransMusicToNavi();
     static int TransMyDBToNavi();
     static int TransMapToNavi();
