@@ -1,5 +1,10 @@
 #include <mood/WaveSource.h>
 
+#include <platform/RegularFile.h>
+
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cstring>
 
 namespace mood {
@@ -21,7 +26,7 @@ int WaveSource::Open(const char* path) {
     Close();
     if (std::strlen(path) >= sizeof m_path) return kOpenFailed;
     std::memcpy(m_path, path, std::strlen(path) + 1);
-    m_file = std::fopen(m_path, "rb");
+    m_file = platform::fopenRegularFile(m_path);
     if (!m_file) return kOpenFailed;
     m_headerBytes = 0;
     m_factSize = 0;
@@ -30,7 +35,19 @@ int WaveSource::Open(const char* path) {
         Close();
         return kBadHeader;
     }
+    BoundDataByFile();
     return kOpened;
+}
+
+void WaveSource::BoundDataByFile() {
+    // A header may claim more than the file holds (a WAV written to a pipe says 0xFFFFFFFF):
+    // the samples actually present are the data, so nothing is analysed that is not there.
+    struct stat status {};
+    std::uint64_t present = 0;
+    if (::fstat(::fileno(m_file), &status) == 0 && status.st_size > m_headerBytes)
+        present = static_cast<std::uint64_t>(status.st_size) - m_headerBytes;
+    m_dataSize = static_cast<std::uint32_t>(std::min<std::uint64_t>(m_dataSize, present));
+    m_dataLeft = m_dataSize;
 }
 
 bool WaveSource::ReadHeader() {
@@ -56,8 +73,11 @@ bool WaveSource::ReadHeader() {
 
 std::size_t WaveSource::Read(void* buffer, std::size_t size) {
     if (!m_file) return 0;
-    const std::size_t got = std::fread(buffer, 1, size, m_file);
-    if (got < size && std::ferror(m_file)) Close();
+    // Chunks after the samples are no samples.
+    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(size, m_dataLeft));
+    const std::size_t got = std::fread(buffer, 1, wanted, m_file);
+    m_dataLeft -= got;
+    if (got < wanted && std::ferror(m_file)) Close();
     return got;
 }
 

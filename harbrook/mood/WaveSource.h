@@ -21,13 +21,14 @@ public:
 
     // Closes any open file, opens `path` and reads the header; on success the file position is
     // the first sample. A failure leaves the file closed; a path of kMaxPath bytes or more cannot
-    // be opened.
+    // be opened, nor can anything but a regular file. The data size is bounded by the bytes the
+    // file holds after the header.
     int Open(const char* path);
     void Close();
     bool IsOpen() const { return m_file != nullptr; }
 
-    // Reads up to `size` bytes of samples; returns the count read. A read error closes the file,
-    // so later reads read nothing.
+    // Reads up to `size` bytes of samples, never beyond the data; returns the count read. A read
+    // error closes the file, so later reads read nothing.
     std::size_t Read(void* buffer, std::size_t size);
 
     // 0 when no file is open.
@@ -42,6 +43,7 @@ public:
 
 private:
     bool ReadHeader();
+    void BoundDataByFile();
     bool ReadBytes(void* out, std::size_t size);
     bool ReadTag(char (&tag)[4]);
     bool ReadU16(std::uint16_t& value);
@@ -65,6 +67,7 @@ private:
     char m_dataTag[4] = {};
     std::uint32_t m_dataSize = 0;
     std::uint32_t m_headerBytes = 0;
+    std::uint32_t m_dataLeft = 0;
     char m_path[kMaxPath] = {};
     std::FILE* m_file = nullptr;
 };

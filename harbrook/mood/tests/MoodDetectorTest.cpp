@@ -140,6 +140,16 @@ TEST_F(MoodDetectorTest, TenMinutesAreAnalysedOverTheirFirst1937Frames) {
     EXPECT_EQ(m_detector->RecordWords(), 1937 * 6);
 }
 
+TEST_F(MoodDetectorTest, DurationIsThatOfTheSamplesPresent) {
+    WaveLayout piped;
+    piped.dataSizeOverride = 0xFFFFFFFF;  // a WAV written to a pipe
+    ASSERT_EQ(Detect(Write("piped.wav", piped, 90)), 0);
+    EXPECT_EQ(m_detector->FrameCount(), 484);  // 90 s, not the 1937 frames of 0xFFFFFFFF bytes
+    WaveLayout cut;
+    cut.dataSizeOverride = 120 * 11025 * 2;  // claims two minutes, holds 30 s
+    EXPECT_EQ(Detect(Write("cut.wav", cut, 30)), 3);
+}
+
 TEST_F(MoodDetectorTest, CancelStopsARunThatPostsACompletion) {
     platform::Event cancel;
     cancel.set();

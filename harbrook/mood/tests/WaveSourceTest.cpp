@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 using mood::WaveSource;
@@ -55,9 +57,29 @@ TEST_F(WaveSourceTest, EighteenByteFormatChunkSkipsTwoBytes) {
 TEST_F(WaveSourceTest, FactChunkIsAccepted) {
     WaveLayout layout;
     layout.factChunk = true;
-    ASSERT_EQ(OpenBytes(WaveHeader(layout, 200)), WaveSource::kOpened);
+    ASSERT_EQ(OpenBytes(WaveHeader(layout, 200), std::string(200, '\0')), WaveSource::kOpened);
     EXPECT_EQ(m_source.FactSampleCount(), 100u);
     EXPECT_EQ(m_source.DataSize(), 200u);
+}
+
+TEST_F(WaveSourceTest, DataIsWhatTheFileHoldsNotWhatTheHeaderClaims) {
+    // Written to a pipe: the header could not be finished and claims 4 GiB.
+    WaveLayout layout;
+    layout.dataSizeOverride = 0xFFFFFFFF;
+    ASSERT_EQ(OpenBytes(WaveHeader(layout, 0), "abcdef"), WaveSource::kOpened);
+    EXPECT_EQ(m_source.DataSize(), 6u);
+    // A chunk after the samples is not read as samples.
+    ASSERT_EQ(OpenBytes(WaveHeader(WaveLayout{}, 4), "abcdLIST\4\0\0\0xxxx"), WaveSource::kOpened);
+    char samples[64];
+    EXPECT_EQ(m_source.Read(samples, sizeof samples), 4u);
+    EXPECT_EQ(m_source.Read(samples, sizeof samples), 0u);
+}
+
+TEST_F(WaveSourceTest, OnlyRegularFilesAreOpened) {
+    const std::string fifo = m_dir.file("pipe.wav");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(m_source.Open(fifo.c_str()), WaveSource::kOpenFailed);
+    EXPECT_EQ(m_source.Open(m_dir.path().c_str()), WaveSource::kOpenFailed);
 }
 
 TEST_F(WaveSourceTest, ListChunkBeforeDataIsRefused) {
