@@ -12,7 +12,8 @@
 namespace fs = std::filesystem;
 
 TEST(RegularFile, OpensFilesAndRefusesEverythingElseWithoutBlocking) {
-    const fs::path dir = fs::temp_directory_path() / ("harbrook-regular-" + std::to_string(::getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("harbrook-regular-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     const std::string file = (dir / "f").string();
     const std::string fifo = (dir / "p").string();
