@@ -53,29 +53,47 @@ const char* pick(const T (&table)[N], std::uint8_t b) {
 
 // Per line: a command byte (0xFF: an unknown command, which refuses the file; an empty command
 // takes no columns), a column count byte, then one byte per column choosing its value (0xFF: an
-// embedded NUL, 0xFE: the next byte as it stands), and the line end.
-std::string tokensToText(const std::uint8_t* data, std::size_t size) {
+// embedded NUL, 0xFE: the next byte as it stands), and the line end (LF, CR LF or a lone CR).
+struct TokenText {
+    std::vector<std::string> lines;  // without their ends
     std::string text;
+};
+
+TokenText tokensToText(const std::uint8_t* data, std::size_t size) {
+    static const char* const kLineEnds[] = {"\n", "\r\n", "\r", "\r\n"};
+    TokenText out;
     std::size_t i = 0;
     auto next = [&]() -> std::uint8_t { return i < size ? data[i++] : 0; };
     while (i < size) {
         const std::uint8_t command = next();
         const char* commandText = command == 0xFF ? "#Other" : pick(kCommands, command);
-        text += commandText;
+        std::string line = commandText;
         int columns = next() % 11;
         if (*commandText == '\0') columns = 0;
         for (; columns > 0 && i < size; --columns) {
-            text.push_back('\t');
+            line.push_back('\t');
             const std::uint8_t b = next();
             if (b == 0xFF) {
-                text.push_back('\0');
+                line.push_back('\0');
             } else if (b == 0xFE) {
-                text.push_back(static_cast<char>(next()));
+                line.push_back(static_cast<char>(next()));
             } else {
-                text += pick(kValues, b);
+                line += pick(kValues, b);
             }
         }
-        text += (next() % 4 == 0) ? "\n" : "\r\n";
+        out.text += line + pick(kLineEnds, next());
+        out.lines.push_back(std::move(line));
+    }
+    return out;
+}
+
+// The same lines, each ended by CR LF; empty when a line holds a line end or Ctrl-Z itself,
+// which would make the two texts split differently.
+std::string withCrLf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        if (line.find_first_of("\r\n\x1a") != std::string::npos) return {};
+        text += line + "\r\n";
     }
     return text;
 }
@@ -166,8 +184,9 @@ void checkRoundTrip(const std::vector<MyDbRow>& loaded) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const bool tokens = size > 0 && (data[0] & 1);
-    const std::string bytes = tokens ? tokensToText(data + 1, size - 1)
-                                     : std::string(reinterpret_cast<const char*>(data), size);
+    const TokenText recipe = tokens ? tokensToText(data + 1, size - 1) : TokenText{};
+    const std::string bytes =
+        tokens ? recipe.text : std::string(reinterpret_cast<const char*>(data), size);
     writeBytes(scratch().input, bytes);
 
     CMyDbData& store = storeWithRows();
@@ -175,7 +194,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!store.Load(scratch().input)) {
         const int code = store.ResultCode();
         require(code == CMyDbData::kTooManyRows || code == CMyDbData::kNotMyDbFile ||
-                    code == CMyDbData::kLoadError,
+                    code == CMyDbData::kLoadError || code == CMyDbData::kNotCodePage932,
                 "unexpected load failure code");
         require(sameRows(rowsOf(store), before), "a failed load changed the rows");
         return 0;
@@ -185,5 +204,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(passed == (store.ResultCode() == 0), "check result and code disagree");
     require(passed || !store.ErrorText().empty(), "a failed check has no message");
     checkRoundTrip(rowsOf(store));
+    // Whatever its line ends, a text loads as the same lines ended by CR LF do.
+    if (const std::string crLf = withCrLf(recipe.lines); !crLf.empty()) {
+        writeBytes(scratch().again, crLf);
+        CMyDbData again;
+        require(again.Load(scratch().again), "the text with CR LF line ends does not load");
+        require(sameRows(rowsOf(again), rowsOf(store)), "line ends change the rows");
+    }
     return 0;
 }

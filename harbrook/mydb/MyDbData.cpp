@@ -25,6 +25,7 @@ constexpr const char* kErrorTexts[] = {
     "xx行目のNOが入力されていません。",
     "myDB形式でないファイルです。",
     "xx行目：対応するプレイリストがありません",
+    "シフトJISのテキストではないため、myDBとして読み込めません。",
 };
 
 // The message that replaces the table entry when a check fails on a given row.
@@ -38,6 +39,8 @@ const char* rowMessageFormat(int code) {
             return "%d行目のNOが入力されていません";
         case CMyDbData::kNoPlaylist:
             return "%d行目：対応するプレイリストがありません";
+        case CMyDbData::kNotCodePage932:
+            return "%d行目：シフトJISのテキストではないため、myDBとして読み込めません。";
         default:
             return nullptr;
     }
@@ -54,18 +57,29 @@ std::string formatRowMessage(const char* format, int row) {
 CMyDbData::CMyDbData() {
     for (const char* text : kErrorTexts) {
         [[maybe_unused]] int code = AddErrorText(text);
-        assert(code >= kLoadError && code <= kNoPlaylist);
+        assert(code >= kLoadError && code <= kNotCodePage932);
     }
 }
 
 bool CMyDbData::Load(const std::string& path) {
-    std::vector<MyDbRow> rows;
-    const int code = MyDbFileReader::Read(path, rows);
-    SetResultCode(code);
-    if (code != kOk) return false;
-    m_Rows = std::move(rows);
+    MyDbFileReader::Result read = MyDbFileReader::Read(path);
+    SetResultCode(read.code);
+    if (read.code != kOk) {
+        SetRowMessage(read.code, read.line);
+        return false;
+    }
+    m_Rows = std::move(read.rows);
+    m_Emptied = std::move(read.emptied);
     m_Modified = false;
     return true;
+}
+
+void CMyDbData::SetRowMessage(int code, int row) {
+    const char* format = rowMessageFormat(code);
+    if (format && row > 0) {
+        m_RowMessageCode = code;
+        m_RowMessage = formatRowMessage(format, row);
+    }
 }
 
 bool CMyDbData::WriteRows(const std::string& path) {
@@ -150,11 +164,7 @@ bool CMyDbData::CheckFull() {
 bool CMyDbData::Check() {
     const MyDbCheckResult result = MyDbChecker::Check(m_Rows);
     SetResultCode(result.code);
-    const char* format = rowMessageFormat(result.code);
-    if (format && result.row > 0) {
-        m_RowMessageCode = result.code;
-        m_RowMessage = formatRowMessage(format, result.row);
-    }
+    SetRowMessage(result.code, result.row);
     return result.code == kOk;
 }
 

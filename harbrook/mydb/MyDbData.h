@@ -2,6 +2,7 @@
 // The myDB store: the rows of the unit's music-server text database "MYDB.txt", read from and
 // written to code page 932 text, checked before they go to the unit, and written into a transfer
 // work folder. Lives in CAppData for the whole run; touched only from the UI thread.
+#include <mydb/MyDbLineParser.h>
 #include <mydb/MyDbRow.h>
 #include <transfer/TransferData.h>
 
@@ -12,7 +13,7 @@
 
 class CMyDbData : public CTransferData {
 public:
-    // Result codes of this store, entries 9 to 17 of its error text table.
+    // Result codes of this store, entries 9 to 18 of its error text table.
     enum : int {
         kLoadError = 9,
         kSaveError = 10,
@@ -23,6 +24,7 @@ public:
         kMissingNo = 15,  // message names the row
         kNotMyDbFile = 16,
         kNoPlaylist = 17,  // message names the row
+        kNotCodePage932 = 18,  // message names the line
     };
     static constexpr int kMaxRows = 10000;
     static constexpr int kMaxPlaylists = 100;
@@ -32,8 +34,12 @@ public:
     CMyDbData();
 
     // Reads a myDB file and replaces every row with its rows; on failure the rows stay as they
-    // were. Clears the modified flag on success.
+    // were. Clears the modified flag on success. Text that is not code page 932 fails with code
+    // 18, naming the first such line.
     bool Load(const std::string& path) override;
+    // The columns of the last successful load whose text the character rules refused (the rows
+    // hold those fields empty), in file order.
+    const std::vector<MyDbEmptiedField>& EmptiedFields() const { return m_Emptied; }
     // Writes every row; the previous file is replaced only by a complete new one. Clears the
     // modified flag on success.
     bool Save(const std::string& path) override;
@@ -84,7 +90,10 @@ public:
 private:
     bool WriteRows(const std::string& path);
 
+    void SetRowMessage(int code, int row);
+
     std::vector<MyDbRow> m_Rows;
+    std::vector<MyDbEmptiedField> m_Emptied;
     bool m_Modified = false;
     int m_RowMessageCode = 0;  // the code whose text m_RowMessage replaces
     std::string m_RowMessage;

@@ -78,9 +78,28 @@ void takeCommonFields(MyDbRow& row, const Columns& c) {
     if (MyDbFieldCheck::YearCheck(c[6])) mydb::setField(row, MyDbField::Year, c[6]);
 }
 
+// The column each field of a row of `kind` is read from (-1: none), in field order.
+using ColumnMap = std::array<int, kMyDbFieldCount>;
+constexpr ColumnMap kPlaylistColumns = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+constexpr ColumnMap kCdColumns = {0, 1, 2, 3, 4, 5, 6, -1, 7};
+constexpr ColumnMap kTrackColumns = {0, 1, 2, 3, 4, 5, 6, -1, -1};
+
+void listEmptied(const Columns& c, const MyDbRow& row, const ColumnMap& map,
+                 std::vector<MyDbEmptiedField>& emptied) {
+    for (int f = 0; f < kMyDbFieldCount; ++f) {
+        const auto field = static_cast<MyDbField>(f);
+        const int column = map[static_cast<std::size_t>(f)];
+        if (column >= 0 && !c[static_cast<std::size_t>(column)].empty() &&
+            mydb::fieldText(row, field).empty())
+            emptied.push_back({0, field, column});
+    }
+}
+
 }  // namespace
 
-bool MyDbLineParser::Parse(std::string_view line, MyDbRow& row) {
+bool MyDbLineParser::Parse(std::string_view line, MyDbRow& row,
+                           std::vector<MyDbEmptiedField>* emptied) {
+    if (emptied) emptied->clear();
     row = mydb::blankRow();
     thread_local std::string storage;
     const Columns c = splitColumns(line, storage);
@@ -91,12 +110,15 @@ bool MyDbLineParser::Parse(std::string_view line, MyDbRow& row) {
     mydb::setField(row, MyDbField::Command,
                    playlist ? mydb::kPlaylistCommand : mydb::kTrackCommand);
     takeCommonFields(row, c);
-    if (!playlist) return true;
-    if (mydb::equalsIgnoringCase(c[0], mydb::kCdCommand)) {
+    const bool cd = playlist && mydb::equalsIgnoringCase(c[0], mydb::kCdCommand);
+    if (cd) {
         takeIfAdmitted(row, MyDbField::CandidateTitle, c[7], kNameRule);
-    } else {
+    } else if (playlist) {
         takeIfAdmitted(row, MyDbField::ArtistReading, c[7], kReadingRule);
         takeIfAdmitted(row, MyDbField::CandidateTitle, c[8], kNameRule);
     }
+    if (emptied)
+        listEmptied(c, row, cd ? kCdColumns : playlist ? kPlaylistColumns : kTrackColumns,
+                    *emptied);
     return true;
 }

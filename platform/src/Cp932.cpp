@@ -64,6 +64,38 @@ bool isCp932LeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
+std::size_t cp932InvalidByte(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (isCp932LeadByte(byte)) {
+            const auto trail = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+            if (trail < 0x40 || trail == 0x7F || trail > 0xFC) return i;
+            ++i;
+        } else if (byte == 0x80 || byte == 0xA0 || byte >= 0xFD) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+bool isUtf8BeyondAscii(std::string_view text) {
+    bool beyondAscii = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        std::size_t length = byte < 0x80 ? 1 : byte >= 0xC2 && byte <= 0xDF ? 2
+                             : byte >= 0xE0 && byte <= 0xEF               ? 3
+                             : byte >= 0xF0 && byte <= 0xF4               ? 4
+                                                                          : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        }
+        beyondAscii = beyondAscii || length > 1;
+        i += length;
+    }
+    return beyondAscii;
+}
+
 std::optional<std::string> utf8ToCp932(std::string_view utf8) {
     return convert("CP932", "UTF-8", utf8, false);
 }

@@ -42,3 +42,14 @@ TEST(Cp932, FixedFieldKeepsTerminatorAndZeroFill) {
     char full[3] = {'a', 'b', 'c'};
     EXPECT_EQ(fieldText(full, 3), "abc");  // unterminated field never read past its end
 }
+
+TEST(Cp932, TellsCodePage932FromUtf8ByTheirBytes) {
+    const std::string sjis = utf8ToCp932("アルバム ｱﾙﾊﾞﾑ 歌手").value();
+    const std::string utf8 = "アルバム 歌手";
+    EXPECT_EQ(cp932InvalidByte(sjis), std::string_view::npos);
+    EXPECT_FALSE(isUtf8BeyondAscii(sjis));
+    EXPECT_TRUE(isUtf8BeyondAscii(utf8));
+    EXPECT_FALSE(isUtf8BeyondAscii("plain ASCII"));
+    EXPECT_EQ(cp932InvalidByte("ab\x81"), 2u);      // lead byte at the end
+    EXPECT_EQ(cp932InvalidByte("a\x82\x0D"), 1u);  // a line end cannot be a second byte
+}

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -341,6 +344,68 @@ TEST_F(MyDbDataTest, RequiredBytesCoverTheWrittenFile) {
     EXPECT_GE(store.EstimatedFileBytes(), kSampleFile.size());
     EXPECT_GE(store.RequiredBytes(), store.EstimatedFileBytes());
     EXPECT_GE(store.MediaBytes(dir.folder()), store.EstimatedFileBytes());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MyDbDataTest, AnyLineEndGivesTheSameRows) {
+    const std::string lines[] = {"#Playlist\t2\tA", "#Track\t1\tB", "", "#Track\t2\tC"};
+    writeFile(dir.file("crlf.txt"), lines[0] + "\r\n" + lines[1] + "\r\n\r\n" + lines[3] + "\r\n");
+    ASSERT_TRUE(store.Load(dir.file("crlf.txt")));
+    const std::vector<MyDbRow> expected = rows();
+    ASSERT_EQ(expected.size(), 4u);
+    for (const char* end : {"\r", "\n", "\r\n"}) {
+        std::string text;
+        for (const std::string& line : lines) text += line + end;
+        for (const std::string& file : {text, text.substr(0, text.size() - std::strlen(end))}) {
+            writeFile(dir.file("in.txt"), file);
+            ASSERT_TRUE(store.Load(dir.file("in.txt")));
+            ASSERT_EQ(store.GetRowCount(), 4) << testing::PrintToString(file);
+            for (int i = 0; i < 4; ++i) EXPECT_TRUE(sameRow(row(i), expected[i]));
+        }
+    }
+}
+
+TEST_F(MyDbDataTest, TextThatIsNotCodePage932IsRefusedNamingItsLine) {
+    fill({makeRow({"#Playlist", "1"})});
+    const std::string utf8 = "#Playlist\t1\tAlbum\r\n#Track\t1\tアルバム\r\n";
+    const std::pair<std::string, const char*> cases[] = {
+        {utf8, "2行目"},
+        {"\xEF\xBB\xBF" + utf8, "1行目"},
+        {"\xFF\xFE" + std::string("#\0P\0", 4), "1行目"},  // UTF-16 with its mark
+        {"#Playlist\t1\r\n\r\n#Track\t1\t\x81\r\n", "3行目"},
+    };
+    for (const auto& [text, line] : cases) {
+        writeFile(dir.file("in.txt"), text);
+        EXPECT_FALSE(store.Load(dir.file("in.txt")));
+        EXPECT_EQ(store.ResultCode(), CMyDbData::kNotCodePage932);
+        EXPECT_EQ(store.ErrorText(),
+                  std::string(line) + "：シフトJISのテキストではないため、myDBとして読み込めません。");
+        EXPECT_EQ(store.GetRowCount(), 1);
+    }
+}
+
+TEST_F(MyDbDataTest, RefusedFieldTextIsReportedWithLineAndColumn) {
+    writeFile(dir.file("in.txt"), cp("#Playlist\t100\tOK\tカタカナ\r\n#CD\t1\t\t\t\t\t\t\x7f\r\n"
+                                     "#Track\t1\t\t\t\t\t\t\x7f\t\x7f\r\n"));
+    ASSERT_TRUE(store.Load(dir.file("in.txt")));
+    ASSERT_EQ(store.EmptiedFields().size(), 3u);
+    const auto& e = store.EmptiedFields();
+    EXPECT_EQ(std::tie(e[0].line, e[0].field, e[0].column), std::tuple(1, MyDbField::No, 1));
+    EXPECT_EQ(std::tie(e[1].line, e[1].field, e[1].column),
+              std::tuple(1, MyDbField::TitleReading, 3));
+    EXPECT_EQ(std::tie(e[2].line, e[2].field, e[2].column),
+              std::tuple(2, MyDbField::CandidateTitle, 7));
+}
+
+TEST_F(MyDbDataTest, OnlyRegularFilesAreRead) {
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    for (const std::string& path : {dir.file("pipe"), std::string("/dev/zero")}) {
+        EXPECT_FALSE(store.Load(path));
+        EXPECT_EQ(store.ResultCode(), CTransferData::kCannotRead);
+    }
 }
 
 }  // namespace

@@ -11,6 +11,15 @@ namespace platform {
 // True for a byte that starts a double-byte CP932 character.
 bool isCp932LeadByte(unsigned char byte);
 
+// Position of the first byte that breaks CP932's byte rules (a byte no character starts with, or a
+// lead byte without a valid second byte), or npos when there is none. Byte rules only: a
+// well-formed but unassigned double-byte code passes.
+std::size_t cp932InvalidByte(std::string_view text);
+
+// True when `text` holds characters beyond ASCII and all of it is well-formed UTF-8. Japanese
+// code page 932 text is practically never well-formed UTF-8, so such text was written as UTF-8.
+bool isUtf8BeyondAscii(std::string_view text);
+
 // UTF-8 -> CP932. Characters CP932 cannot hold make the conversion fail (nullopt).
 std::optional<std::string> utf8ToCp932(std::string_view utf8);
 
