@@ -23,7 +23,7 @@ public:
         kTooManyRows = 14,
         kMissingNo = 15,  // message names the row
         kNotMyDbFile = 16,
-        kNoPlaylist = 17,  // message names the row
+        kNoPlaylist = 17,      // message names the row
         kNotCodePage932 = 18,  // message names the line
     };
     static constexpr int kMaxRows = 10000;

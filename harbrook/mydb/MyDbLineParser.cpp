@@ -118,7 +118,10 @@ bool MyDbLineParser::Parse(std::string_view line, MyDbRow& row,
         takeIfAdmitted(row, MyDbField::CandidateTitle, c[8], kNameRule);
     }
     if (emptied)
-        listEmptied(c, row, cd ? kCdColumns : playlist ? kPlaylistColumns : kTrackColumns,
+        listEmptied(c, row,
+                    cd         ? kCdColumns
+                    : playlist ? kPlaylistColumns
+                               : kTrackColumns,
                     *emptied);
     return true;
 }
