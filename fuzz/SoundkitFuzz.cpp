@@ -22,6 +22,7 @@ public:
     ~ScratchFolder() {
         std::remove(file("input.mp3").c_str());
         std::remove(file("input.wma").c_str());
+        std::remove(file("decoded.wav").c_str());
         ::rmdir(m_path.c_str());
     }
     std::string file(const char* name) const { return m_path + "/" + name; }
@@ -36,6 +37,8 @@ const ScratchFolder& scratchFolder() {
 }
 
 void exercise(const std::string& path, const std::uint8_t* data, std::size_t size) {
+    // A fresh file each time: rewriting a truncated file makes ext4 flush it on close.
+    std::remove(path.c_str());
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) std::abort();
     if (size > 0 && std::fwrite(data, 1, size, f) != size) std::abort();
@@ -43,6 +46,11 @@ void exercise(const std::string& path, const std::uint8_t* data, std::size_t siz
     CSoundkit kit;
     int code = kit.CheckFormat(path.c_str());
     if (code < 0 || code > 9) std::abort();
+    // A playable file has audio: it decodes to at least one sample.
+    const std::string wav = scratchFolder().file("decoded.wav");
+    if (code == SK_CHECK_OK && (kit.DecodeRun(path.c_str(), wav.c_str()) != 1 ||
+                                ::access(wav.c_str(), F_OK) != 0))
+        std::abort();
     AVT_Tk_DetailInfo detail{};
     unsigned short track = 0;
     std::uint32_t fileSize = 0;

@@ -150,6 +150,13 @@ std::uint64_t MediaSource::duration100ns() {
         av_rescale(static_cast<std::int64_t>(audioBytes), 10000000, format->avgBytesPerSec));
 }
 
+std::uint64_t MediaSource::averageBitRate() const {
+    if (!m_stream) return 0;
+    const std::int64_t rate = m_stream->codecpar->bit_rate > 0 ? m_stream->codecpar->bit_rate
+                                                                 : m_format->bit_rate;
+    return rate > 0 ? static_cast<std::uint64_t>(rate) : 0;
+}
+
 std::string MediaSource::tag(const char* key) const {
     if (!m_format) return {};
     const AVDictionaryEntry* e = av_dict_get(m_format->metadata, key, nullptr, 0);

@@ -45,6 +45,8 @@ public:
     std::optional<WaveFormat> waveFormat();
     // Playing time in 100-nanosecond units, 0 when unknown.
     std::uint64_t duration100ns();
+    // The demuxer's average bit rate of the stream in bit/s, 0 when unknown.
+    std::uint64_t averageBitRate() const;
     // A tag as UTF-8, empty when absent.
     std::string tag(const char* key) const;
 

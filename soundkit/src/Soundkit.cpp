@@ -75,7 +75,7 @@ CSoundkit& CSoundkit::operator=(const CSoundkit& other) {
 
 int CSoundkit::CheckFormat(const char* path) {
     if (!path || !hasPlayableExtension(path)) return SK_CHECK_EXTENSION;
-    SourceDetails d = SourceInspector::inspect(path);
+    SourceDetails d = SourceInspector::inspect(path, true);
     switch (d.status) {
     case SourceDetails::Status::Unreadable:
         return SK_CHECK_UNREADABLE;
@@ -84,7 +84,9 @@ int CSoundkit::CheckFormat(const char* path) {
     case SourceDetails::Status::Ok:
         break;
     }
-    return FormatRules::check(d.format, false, d.vbr, d.fileSize);
+    const int code = FormatRules::check(d.format, false, d.vbr, d.fileSize);
+    // A file whose audio is not there cannot be played, whatever its header says.
+    return code == SK_CHECK_OK && !d.audioPresent ? int{SK_CHECK_UNREADABLE} : code;
 }
 
 int CSoundkit::GetInfo(const char* path, AVT_Tk_DetailInfo* detail, unsigned short* tagTrackNo,

@@ -3,13 +3,60 @@
 #include "AsfHeader.h"
 #include "Id3Tags.h"
 #include "MediaSource.h"
+#include "PcmDecoder.h"
 #include "TagText.h"
+
+extern "C" {
+#include <libavcodec/packet.h>
+}
 
 #include <sys/stat.h>
 
-namespace soundkit {
+#include <memory>
 
-SourceDetails SourceInspector::inspect(const std::string& path) {
+namespace soundkit {
+namespace {
+
+// Packets tried before a file is taken to hold no decodable audio.
+constexpr int kProbePackets = 32;
+// A header may claim a playing time that needs 5/4 of the bytes the file holds (plus the slack)
+// before the file counts as cut short.
+constexpr std::uint64_t kClaimSlack = 64 * 1024;
+
+// True once one of the first packets decodes to samples. A header without the audio it
+// announces (a WMA that ends after its header, damaged frames only) is no playable file.
+bool decodesAudio(MediaSource& source) {
+    PcmDecoder decoder;
+    if (!decoder.open(source.stream())) return false;
+    bool produced = false;
+    const PcmDecoder::Sink sink = [&](const std::uint8_t*, std::size_t size) {
+        produced = produced || size > 0;
+        return true;
+    };
+    std::unique_ptr<AVPacket, void (*)(AVPacket*)> packet(av_packet_alloc(), [](AVPacket* p) {
+        av_packet_free(&p);
+    });
+    for (int i = 0; packet && i < kProbePackets && !produced; ++i) {
+        if (source.readPacket(packet.get()) < 0) break;
+        decoder.decode(packet.get(), sink);
+        av_packet_unref(packet.get());
+    }
+    if (!produced) decoder.decode(nullptr, sink);
+    return produced;
+}
+
+// True when the playing time the header claims needs far more bytes than the file holds: the
+// file was cut short after its header was written (an MP3 cut to 1 000 bytes still says 1:30).
+// The stream's average bit rate is the demuxer's (for an MP3 with a frame-count header, the
+// header's byte count over its playing time), not that of the first frame.
+bool claimsMoreThanItHolds(const SourceDetails& d, std::uint64_t averageBitRate) {
+    const std::uint64_t needed = d.duration100ns / 10000000 * averageBitRate / 8;
+    return needed * 4 > (d.fileSize + kClaimSlack) * 5;
+}
+
+}  // namespace
+
+SourceDetails SourceInspector::inspect(const std::string& path, bool probeAudio) {
     SourceDetails details;
     // Only regular files: opening a FIFO or a device could block forever.
     struct stat st {};
@@ -40,6 +87,8 @@ SourceDetails SourceInspector::inspect(const std::string& path) {
     details.track = source.tag("track");
     if (source.isMp3()) readLegacyText(path, details);
     details.fileSize = source.fileSize();
+    details.audioPresent = probeAudio && !claimsMoreThanItHolds(details, source.averageBitRate()) &&
+                           decodesAudio(source);
     details.status = SourceDetails::Status::Ok;
     return details;
 }

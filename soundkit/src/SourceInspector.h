@@ -1,7 +1,7 @@
 #pragma once
 // Opens a music file once and gathers what the format check and the track information need:
 // the audio stream's WAVEFORMATEX, the DRM and VBR flags of a WMA, the file size, the playing
-// time and the tags. No audio is decoded.
+// time and the tags. Audio is decoded only on request, and then only the first packets.
 #include "WaveFormat.h"
 
 #include <chrono>
@@ -21,6 +21,9 @@ struct SourceDetails {
     std::string title;
     std::string artist;
     std::string track;
+    // Probed on request: the first packets decode to samples, and the playing time the header
+    // claims is not far beyond what the file's bytes can hold (a file cut short).
+    bool audioPresent = false;
 };
 
 class SourceInspector {
@@ -28,7 +31,7 @@ public:
     // No single file may keep a check busy longer than this.
     static constexpr std::chrono::seconds kTimeLimit{10};
 
-    static SourceDetails inspect(const std::string& path);
+    static SourceDetails inspect(const std::string& path, bool probeAudio = false);
 
 private:
     // Replaces FFmpeg's reading of ID3 text whose frames do not say how it is encoded.

@@ -29,7 +29,7 @@ void WavWriter::close() {
 
 bool WavWriter::open(const std::string& path) {
     close();
-    m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (m_fd < 0) return false;
     m_size = kHeaderSize;
     m_buffer.assign(kHeaderSize, 0);  // the header's place, filled in by finish()

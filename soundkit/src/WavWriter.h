@@ -20,7 +20,8 @@ public:
     WavWriter(const WavWriter&) = delete;
     WavWriter& operator=(const WavWriter&) = delete;
 
-    // Creates or truncates `path` and reserves room for the header.
+    // Creates or truncates `path` and reserves room for the header. A symbolic link is not
+    // followed: the output is always the named file itself.
     bool open(const std::string& path);
     bool isOpen() const { return m_fd >= 0; }
     // Appends samples; false on a write error or when the file would grow past its limit.

@@ -49,6 +49,14 @@ std::string hugeAsfHeader(const std::string& name, std::uint64_t claimed) {
     return writeCacheFile(name, bytes);
 }
 
+// A real WMA that ends right after its header and the data object's own header: no audio.
+std::string wmaWithoutAudio() {
+    const std::string bytes = readFile(wma("wmav2", 44100, 2, 128000));
+    std::uint64_t headerSize = 0;
+    for (int i = 7; i >= 0; --i) headerSize = headerSize << 8 | static_cast<unsigned char>(bytes[16 + i]);
+    return writeCacheFile("sk_bad_noaudio.wma", bytes.substr(0, headerSize + 50));
+}
+
 const BadCase kCases[] = {
     {"RandomMp3", [] { return writeCacheFile("sk_bad_random.mp3", randomBytes(8192, 1)); }},
     {"RandomWma", [] { return writeCacheFile("sk_bad_random.wma", randomBytes(8192, 2)); }},
@@ -90,6 +98,15 @@ TEST_P(BadInputTest, IsRefusedPromptly) {
 
 INSTANTIATE_TEST_SUITE_P(Files, BadInputTest, ::testing::ValuesIn(kCases),
                          [](const auto& param) { return std::string(param.param.label); });
+
+TEST(BadInput, HeadersWithoutTheirAudioAreNotPlayable) {
+    const std::string cut = writeCacheFile(
+        "sk_bad_cut1000.mp3", readFile(mp3(44100, 2, 128000, "", 30)).substr(0, 1000));
+    for (const std::string& path : {wmaWithoutAudio(), cut}) {
+        CSoundkit kit;
+        EXPECT_EQ(kit.CheckFormat(path.c_str()), SK_CHECK_UNREADABLE) << path;
+    }
+}
 
 TEST(BadInput, UnreadableFileIsRefused) {
     if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
