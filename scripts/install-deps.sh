@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config ccache dpkg-dev file
+  build-essential cmake ninja-build pkg-config ccache dpkg-dev file gettext
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libicu-dev

@@ -1,6 +1,7 @@
 #include <points/PointFileIo.h>
 
 #include <platform/AtomicFile.h>
+#include <platform/RegularFile.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -10,7 +11,7 @@ namespace points {
 FileRead readFilePrefix(const std::string& path, std::size_t maxBytes,
                         std::vector<std::uint8_t>& bytes) {
     bytes.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = platform::fopenRegularFile(path.c_str());
     if (!file) return FileRead::CannotOpen;
     // Grow as the file delivers, so a generous bound costs nothing for a small file.
     constexpr std::size_t kChunk = 256 * 1024;

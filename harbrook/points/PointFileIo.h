@@ -10,7 +10,8 @@ namespace points {
 
 enum class FileRead { Ok, CannotOpen, ReadError };
 
-// Reads at most `maxBytes` from the start of the file into `bytes` (fewer at end of file).
+// Reads at most `maxBytes` from the start of the file into `bytes` (fewer at end of file). Only
+// a regular file can be opened.
 FileRead readFilePrefix(const std::string& path, std::size_t maxBytes,
                         std::vector<std::uint8_t>& bytes);
 

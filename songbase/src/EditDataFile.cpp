@@ -3,6 +3,7 @@
 #include "RecordRules.h"
 
 #include <platform/AtomicFile.h>
+#include <platform/RegularFile.h>
 
 #include <cstdio>
 #include <memory>
@@ -64,7 +65,7 @@ bool EditDataFile::write(const SONGBASE_ST& store, const char* path) {
 
 bool EditDataFile::read(const char* path, SONGBASE_ST& store) {
     if (!path) return false;
-    File file(std::fopen(path, "rb"));
+    File file(platform::fopenRegularFile(path));
     if (!file) return false;
     EditDataHeader header;
     if (!readExactly(file.get(), &header, sizeof header)) return false;

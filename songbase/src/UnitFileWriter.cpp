@@ -4,6 +4,7 @@
 #include "UnitFile.h"
 
 #include <outside/Fileaid.h>
+#include <platform/RegularFile.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -127,7 +128,7 @@ bool UnitFileWriter::writeTrack(Songbase_Track& track, const std::string& folder
     if (path.empty()) return false;
     UnitFile file(cancel);
     if (file.cancelled()) return false;
-    Descriptor source{::open(track.path, O_RDONLY | O_CLOEXEC)};
+    Descriptor source{platform::openRegularFile(track.path)};
     struct stat info;
     if (source.fd < 0 || ::fstat(source.fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
     const auto size = static_cast<std::uint64_t>(info.st_size);

@@ -1,6 +1,8 @@
 // harbrook-cli build: turns music folders and files (or a saved edit data file) into the unit's
 // music database folder DIR/AVMTR, with or without mood detection, as the transfer does.
 #include "Command.h"
+#include "Interrupt.h"
+#include "Messages.h"
 
 #include <music/MusicData.h>
 
@@ -12,7 +14,6 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -27,13 +28,6 @@ namespace {
 constexpr const char* kUsage =
     "usage: harbrook-cli build --out DIR [--no-detect] [--open EDITFILE] [--save EDITFILE] "
     "SOURCE...\n";
-constexpr int kExitInterrupted = 130;
-
-std::atomic<bool> g_interrupted{false};
-static_assert(std::atomic<bool>::is_always_lock_free);
-
-extern "C" void onInterrupt(int) { g_interrupted.store(true); }
-
 struct Options {
     std::string out;
     bool detect = true;
@@ -56,7 +50,8 @@ bool parseOptions(const std::vector<std::string>& args, Options* o) {
             o->sources.insert(o->sources.end(), args.begin() + static_cast<long>(i) + 1, args.end());
             break;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            std::fprintf(stderr, "harbrook-cli build: bad option '%s'\n", arg.c_str());
+            cli::reportFailure(
+                "build", cli::format(cli::tr("unknown option '%s'"), cli::printable(arg).c_str()));
             return false;
         } else {
             o->sources.push_back(arg);
@@ -155,7 +150,9 @@ bool ListBuilder::AddFile(const std::string& path) {
 // --- Progress on the terminal ---
 
 // Receives the job's messages: sent ones on this thread, posted ones (decoder and detector
-// percentages) from the worker; the line is drawn only from this thread.
+// percentages) from the worker; the line is drawn only from this thread. On a terminal one line
+// is redrawn as the percentage moves; otherwise (a log file, a pipe) a line is written per track
+// and stage, without percentages.
 class TerminalProgress : public platform::MessageTarget {
 public:
     void post(unsigned message, platform::WParam, platform::LParam lParam) override {
@@ -176,6 +173,7 @@ private:
     int m_tracks = 0;
     std::atomic<int> m_percent{0};
     bool m_filePhase = false;
+    bool m_terminal = ::isatty(STDERR_FILENO) == 1;
     std::string m_shown;
 };
 
@@ -198,24 +196,27 @@ void TerminalProgress::Draw(bool filePhase) {
     // The caption switches once, as the transfer's progress window does.
     m_filePhase = m_filePhase || filePhase;
     char line[160];
+    int percent = m_percent.load();
     if (m_filePhase) {
-        const int percent = m_fileTotal > 0 ? m_fileDone * 100 / m_fileTotal : 0;
-        std::snprintf(line, sizeof line, "\r転送準備中  track %d of %d  %3d%%",
-                      std::min(m_fileDone, m_fileTotal), m_fileTotal, percent);
+        percent = m_fileTotal > 0 ? m_fileDone * 100 / m_fileTotal : 0;
+        std::snprintf(line, sizeof line, "転送準備中  track %d of %d",
+                      std::min(m_fileDone, m_fileTotal), m_fileTotal);
     } else {
         const char* stage = m_position % 2 == 0 ? "decode" : "detect";
-        std::snprintf(line, sizeof line, "\r曲調検出中  track %d of %d  %s %3d%%",
-                      m_position / 2 + 1, m_tracks, stage, m_percent.load());
+        std::snprintf(line, sizeof line, "曲調検出中  track %d of %d  %s", m_position / 2 + 1,
+                      m_tracks, stage);
     }
-    if (m_shown == line) return;
-    m_shown = line;
-    std::fputs(line, stderr);
-    if (::isatty(STDERR_FILENO)) std::fputs("\x1b[K", stderr);  // clear the rest of the line
+    std::string shown = line;
+    if (m_terminal) shown = "\r" + shown + "  " + std::to_string(percent) + "%\x1b[K";
+    if (m_shown == shown) return;
+    m_shown = shown;
+    std::fputs(shown.c_str(), stderr);
+    if (!m_terminal) std::fputs("\n", stderr);
     std::fflush(stderr);
 }
 
 void TerminalProgress::Finish() {
-    if (!m_shown.empty()) std::fputs("\n", stderr);
+    if (m_terminal && !m_shown.empty()) std::fputs("\n", stderr);
 }
 
 // --- The job ---
@@ -232,16 +233,11 @@ int runJob(CMusicData& doc, const Options& o) {
     platform::Event cancel;
     TerminalProgress progress;
     AlwaysYes question;
-    struct sigaction action {};
-    struct sigaction previous {};
-    action.sa_handler = onInterrupt;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previous);
 
     doc.PrepareJob(o.out, o.detect, &progress, &cancel, o.out, &question);
     doc.SetJobPause(std::chrono::milliseconds(0));  // a terminal needs no pause to show a full bar
     while (true) {
-        if (g_interrupted.load()) cancel.set();
+        if (cli::interruptSignal() != 0) cancel.set();
         const int stepBefore = doc.JobStepNumber();
         if (!doc.JobStep()) break;
         progress.Draw(!o.detect || doc.InFilePhase());  // without detection: no detection texts
@@ -251,7 +247,6 @@ int runJob(CMusicData& doc, const Options& o) {
         }
     }
     progress.Finish();
-    sigaction(SIGINT, &previous, nullptr);
     return doc.ResultCode();
 }
 
@@ -261,9 +256,12 @@ int run(const std::vector<std::string>& args) {
         std::fprintf(stderr, "%s", kUsage);
         return cli::kExitUsage;
     }
+    // Ctrl-C, SIGTERM and SIGHUP from here on cancel the job and remove what it wrote.
+    cli::InterruptGuard interrupts;
     CMusicData doc;
     if (!o.open.empty() && !doc.Load(o.open)) {
-        std::fprintf(stderr, "%s: %s\n", o.open.c_str(), doc.ErrorText().c_str());
+        const std::string problem = cli::inputProblem(o.open);
+        cli::reportFailure("build", o.open, problem.empty() ? doc.ErrorText() : problem);
         return cli::kExitFailed;
     }
     doc.ClearReport();
@@ -295,8 +293,8 @@ int run(const std::vector<std::string>& args) {
     }
     if (code == CTransferData::kCancelled) {
         doc.DiscardOutput();
-        std::fprintf(stderr, "harbrook-cli build: cancelled\n");
-        return kExitInterrupted;
+        cli::reportFailure("build", cli::tr("cancelled"));
+        return cli::interruptSignal() != 0 ? cli::interruptedExitCode() : cli::kExitFailed;
     }
     if (!doc.JobSucceeded()) {
         doc.DiscardOutput();

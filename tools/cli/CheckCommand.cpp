@@ -2,6 +2,7 @@
 // information the music records would get.
 #include "Command.h"
 #include "FileListArgs.h"
+#include "Messages.h"
 
 #include <music/MusicCheckReport.h>
 #include <soundkit/Soundkit.h>
@@ -37,31 +38,30 @@ FileReport examine(const std::string& path) {
 
 // A record text field as UTF-8 that cannot break a tab-separated line.
 std::string fieldUtf8(const char* field, std::size_t size) {
-    std::string text = platform::cp932ToUtf8Lossy(platform::fieldText(field, size));
-    for (char& c : text) {
-        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
-    }
-    return text;
+    return cli::printable(platform::cp932ToUtf8Lossy(platform::fieldText(field, size)));
 }
 
 void printTsv(const std::string& path, const FileReport& r) {
     if (!r.hasInfo) {
-        std::printf("%s\t%d\t0\t\t\t\t\t\t\n", path.c_str(), r.code);
+        std::printf("%s\t%d\t0\t\t\t\t\t\t\n", cli::printable(path).c_str(), r.code);
         return;
     }
     const AVT_Tk_DetailInfo& d = r.detail;
-    std::printf("%s\t%d\t%u\t%u\t%u\t%u\t%u\t%s\t%s\n", path.c_str(), r.code, d.codec, d.minutes,
-                d.seconds, d.bitRate, r.tagTrack, fieldUtf8(d.title, sizeof d.title).c_str(),
+    std::printf("%s\t%d\t%u\t%u\t%u\t%u\t%u\t%s\t%s\n", cli::printable(path).c_str(), r.code,
+                d.codec, d.minutes, d.seconds, d.bitRate, r.tagTrack,
+                fieldUtf8(d.title, sizeof d.title).c_str(),
                 fieldUtf8(d.artist, sizeof d.artist).c_str());
 }
 
 void printReadable(const std::string& path, const FileReport& r) {
-    std::printf("[%d] %s  %s", r.code, std::string(reasonText(r.code)).c_str(), path.c_str());
+    std::printf("[%d] %s  %s", r.code, std::string(reasonText(r.code)).c_str(),
+                cli::printable(path).c_str());
     if (r.hasInfo) {
         const AVT_Tk_DetailInfo& d = r.detail;
         std::string rate = d.bitRate == 0xFFFF ? "VBR" : std::to_string(d.bitRate) + "kbit/s";
-        std::printf("  (%s %u:%02u %s #%u \"%s\" / \"%s\")", d.codec == AVT_CODEC_MP3 ? "MP3" : "WMA",
-                    d.minutes, d.seconds, rate.c_str(), r.tagTrack, fieldUtf8(d.title, sizeof d.title).c_str(),
+        std::printf("  (%s %u:%02u %s #%u \"%s\" / \"%s\")",
+                    d.codec == AVT_CODEC_MP3 ? "MP3" : "WMA", d.minutes, d.seconds, rate.c_str(),
+                    r.tagTrack, fieldUtf8(d.title, sizeof d.title).c_str(),
                     fieldUtf8(d.artist, sizeof d.artist).c_str());
     }
     std::printf("\n");
@@ -74,6 +74,14 @@ int run(const std::vector<std::string>& args) {
     const std::vector<std::string>& files = parsed.files;
     bool allPlayable = true;
     for (const auto& path : files) {
+        // A file that cannot be read is not reported as one of an unreadable format.
+        if (const std::string problem = cli::inputProblem(path); !problem.empty()) {
+            std::fflush(stdout);
+            cli::reportFailure("check", path, problem);
+            allPlayable = false;
+            if (tsv) printTsv(path, FileReport{SK_CHECK_UNREADABLE});
+            continue;
+        }
         FileReport r = examine(path);
         allPlayable = allPlayable && r.code == SK_CHECK_OK;
         tsv ? printTsv(path, r) : printReadable(path, r);

@@ -3,16 +3,23 @@
 // file is analysed as it is.
 #include "Command.h"
 #include "FileListArgs.h"
+#include "Interrupt.h"
+#include "Messages.h"
 
 #include <mood/MoodDetector.h>
 #include <soundkit/Soundkit.h>
 
+#include <platform/Event.h>
 #include <platform/TempName.h>
 
+#include <atomic>
 #include <cctype>
+#include <chrono>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -35,26 +42,62 @@ bool isWave(const std::string& path) {
     return ext == ".wav";
 }
 
+// Detection can only be cancelled when it reports its end somewhere; nothing listens here.
+class Silent : public platform::MessageTarget {
+public:
+    void post(unsigned, platform::WParam, platform::LParam) override {}
+    platform::LParam send(unsigned, platform::WParam, platform::LParam) override { return 0; }
+};
+constexpr unsigned kCompletionMessage = 1;
+
+// Runs `work` on a worker thread; a signal meanwhile calls `stop` once, and the work ends early.
+void runStoppable(const std::function<void()>& work, const std::function<void()>& stop) {
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        work();
+        done.store(true);
+    });
+    bool stopped = false;
+    while (!done.load()) {
+        if (!stopped && cli::interruptSignal() != 0) {
+            stop();
+            stopped = true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    worker.join();
+}
+
 Detection detect(mood::MoodDetector& detector, const std::string& path) {
     Detection d;
     std::string wav = path;
     if (!isWave(path)) {
+        // Created exclusively: a planted file or link is never written through.
         wav = platform::tempFileName(platform::tempFolder(), "$$$", 0);
         if (wav.empty()) return d;
         CSoundkit kit;
-        const bool decoded = kit.DecodeRun(path.c_str(), wav.c_str()) == 1;
-        if (!decoded) {
+        bool decoded = false;
+        runStoppable([&] { decoded = kit.DecodeRun(path.c_str(), wav.c_str()) == 1; },
+                     [&] { kit.DecodeStop(); });
+        if (!decoded || cli::interruptSignal() != 0) {
             std::remove(wav.c_str());
             return d;
         }
     }
-    d.code = detector.Detect(wav.c_str(), &d.result, &d.status, nullptr, 0, 0, nullptr);
+    Silent silent;
+    platform::Event cancel;
+    runStoppable(
+        [&] {
+            d.code = detector.Detect(wav.c_str(), &d.result, &d.status, &silent, 0,
+                                     kCompletionMessage, &cancel);
+        },
+        [&] { cancel.set(); });
     if (wav != path) std::remove(wav.c_str());
     return d;
 }
 
 void printTsv(const std::string& path, const Detection& d) {
-    std::printf("%s\t%d\t%d", path.c_str(), d.code, d.status);
+    std::printf("%s\t%d\t%d", cli::printable(path).c_str(), d.code, d.status);
     for (std::int32_t w : d.result.words) std::printf("\t%d", w);
     std::printf("\n");
 }
@@ -79,26 +122,31 @@ std::string clock(int seconds) {
 
 const char* codeText(int code) {
     switch (code) {
-    case kNotDecoded: return "cannot be decoded";
-    case mood::kDetectOpenFailed: return "cannot be opened";
-    case mood::kDetectBadHeader: return "not a WAV file the detector can read";
-    case mood::kDetectTooShort: return "shorter than 60 seconds";
-    default: return "not analysed";
+    case kNotDecoded: return cli::tr("cannot be decoded");
+    case mood::kDetectOpenFailed: return cli::tr("cannot be opened");
+    case mood::kDetectBadHeader: return cli::tr("not a WAV file the detector can read");
+    case mood::kDetectTooShort: return cli::tr("shorter than 60 seconds");
+    default: return cli::tr("not analysed");
     }
 }
 
+// A refusal or a failed analysis goes to stderr; the result of an analysis to stdout.
 void printReadable(const std::string& path, const Detection& d) {
     if (d.code != mood::kDetectCompleted) {
-        std::printf("%s: [%d] %s\n", path.c_str(), d.code, codeText(d.code));
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s: [%d] %s\n", cli::printable(path).c_str(), d.code,
+                     codeText(d.code));
         return;
     }
     if (d.status != mood::kStatusSuccess) {
-        std::printf("%s: analysis failed (status %d)\n", path.c_str(), d.status);
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s: %s\n", cli::printable(path).c_str(),
+                     cli::format(cli::tr("analysis failed (status %d)"), d.status).c_str());
         return;
     }
     const std::int32_t* w = d.result.words;
     std::printf("%s: key %s, second key %s; chord changes %d; pulse %d; highlight %s-%s\n",
-                path.c_str(), keyText(w + mood::kWordKey1).c_str(),
+                cli::printable(path).c_str(), keyText(w + mood::kWordKey1).c_str(),
                 keyText(w + mood::kWordKey2).c_str(), w[mood::kWordChordChangeRate],
                 w[mood::kWordPulseA], clock(w[mood::kWordSectionStartTime]).c_str(),
                 clock(w[mood::kWordSectionEndTime]).c_str());
@@ -111,14 +159,24 @@ int run(const std::vector<std::string>& args) {
     const std::vector<std::string>& files = parsed.files;
     // The detector is large (fixed buffers for the longest track): one on the heap for all files.
     auto detector = std::make_unique<mood::MoodDetector>();
+    cli::InterruptGuard interrupts;
     bool allAnalysed = true;
     for (const auto& path : files) {
+        if (const std::string problem = cli::inputProblem(path); !problem.empty()) {
+            cli::reportFailure("detect", path, problem);
+            allAnalysed = false;
+            if (tsv)
+                printTsv(path, Detection{isWave(path) ? mood::kDetectOpenFailed : kNotDecoded});
+            continue;
+        }
         const Detection d = detect(*detector, path);
+        if (cli::interruptSignal() != 0) break;
         allAnalysed = allAnalysed && d.code == mood::kDetectCompleted &&
                       d.status == mood::kStatusSuccess;
         tsv ? printTsv(path, d) : printReadable(path, d);
     }
     std::fflush(stdout);
+    if (cli::interruptSignal() != 0) return cli::interruptedExitCode();
     return allAnalysed ? cli::kExitOk : cli::kExitFailed;
 }
 

@@ -1,5 +1,7 @@
 #include "FileListArgs.h"
 
+#include "Messages.h"
+
 #include <cstdio>
 
 namespace cli {
@@ -13,8 +15,8 @@ bool parseFileListArgs(const std::vector<std::string>& args, const char* command
         } else if (!optionsDone && arg == "--tsv") {
             out.tsv = true;
         } else if (!optionsDone && arg.size() > 1 && arg[0] == '-') {
-            std::fprintf(stderr, "harbrook-cli %s: unknown option '%s'\n%s", command, arg.c_str(),
-                         usage);
+            std::fprintf(stderr, "harbrook-cli %s: %s\n%s", command,
+                         format(tr("unknown option '%s'"), printable(arg).c_str()).c_str(), usage);
             return false;
         } else {
             out.files.push_back(arg);

@@ -2,15 +2,20 @@
 // PLINFO*.PPD, TRACK*.PPD) or of an edit data file. Texts are shown in UTF-8; the music bytes of a
 // TRACK file are summarised, not shown. Files of any other kind are refused.
 #include "Command.h"
+#include "Messages.h"
 
 #include <songbase/Songbase.h>
 
 #include <platform/Cp932.h>
 #include <platform/Guid.h>
+#include <platform/RegularFile.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -23,9 +28,10 @@ constexpr std::size_t kTrackDataStart = 400 + sizeof(AVT_Tk_DataHeader);        
 // What a dump found wrong; printed at the end, and the exit status becomes 1.
 using Problems = std::vector<std::string>;
 
+// A record's text in quotes, its control characters escaped so that it stays on its line.
 template <std::size_t N>
 std::string text(const char (&field)[N]) {
-    return "\"" + platform::cp932ToUtf8Lossy(platform::fieldText(field, N)) + "\"";
+    return "\"" + cli::printable(platform::cp932ToUtf8Lossy(platform::fieldText(field, N))) + "\"";
 }
 
 std::string time(unsigned minutes, unsigned seconds) {
@@ -47,14 +53,24 @@ T recordAt(const std::string& bytes, std::size_t offset) {
     return record;
 }
 
-// The first `limit` bytes of the file (all of it when smaller) and the file's full size.
-bool readHead(const std::string& path, std::size_t limit, std::string* head, std::uint64_t* size) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return false;
-    *size = static_cast<std::uint64_t>(in.tellg());
-    in.seekg(0);
+// The first `limit` bytes of a regular file (all of it when smaller) and the file's full size;
+// 0, or the errno value of the failure.
+int readHead(const std::string& path, std::size_t limit, std::string* head, std::uint64_t* size) {
+    const int fd = platform::openRegularFile(path.c_str());
+    if (fd < 0) return errno;
+    struct stat status {};
+    int error = ::fstat(fd, &status) == 0 ? 0 : errno;
+    *size = static_cast<std::uint64_t>(status.st_size);
     head->resize(static_cast<std::size_t>(*size < limit ? *size : limit));
-    return static_cast<bool>(in.read(head->data(), static_cast<std::streamsize>(head->size())));
+    std::size_t got = 0;
+    while (error == 0 && got < head->size()) {
+        const ssize_t n = ::read(fd, head->data() + got, head->size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) error = n < 0 ? errno : EIO;  // shorter than it was a moment ago
+        got += n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+    ::close(fd);
+    return error;
 }
 
 void printFileHeader(const AVT_FileHeader& h, std::uint64_t actual, std::uint32_t body,
@@ -249,18 +265,22 @@ int run(const std::vector<std::string>& args) {
     std::string head;
     std::uint64_t size = 0;
     // A master list holds at most 1 + 65 534 entries; every other kind needs only its headers.
-    if (!readHead(path, kBodyStart + 65535 * sizeof(AVT_Mtr_PlTrackInfo), &head, &size)) {
-        std::fprintf(stderr, "harbrook-cli inspect: cannot read '%s'\n", path.c_str());
+    if (const std::string problem = cli::inputProblem(path); !problem.empty()) {
+        cli::reportFailure("inspect", path, problem);
+        return cli::kExitFailed;
+    }
+    if (const int error = readHead(path, kBodyStart + 65535 * sizeof(AVT_Mtr_PlTrackInfo), &head,
+                                   &size)) {
+        cli::reportFailure("inspect", path, cli::systemReason(error));
         return cli::kExitFailed;
     }
     Problems problems;
     const bool known = dumpUnitFile(head, size, problems) ||
                        (looksLikeEditData(head) && dumpEditData(path, size));
     if (!known) {
-        std::fprintf(stderr,
-                     "harbrook-cli inspect: '%s' is not a music database file (AVMTR.PPD, PLINFO, "
-                     "TRACK) or an edit data file\n",
-                     path.c_str());
+        cli::reportFailure("inspect", path,
+                           cli::tr("not a music database file (AVMTR.PPD, PLINFO, TRACK) or an "
+                                   "edit data file"));
         return cli::kExitFailed;
     }
     for (const auto& p : problems) std::printf("problem: %s\n", p.c_str());

@@ -3,6 +3,7 @@
 // telephone number, longitude, latitude (map-bridge integers), longitude and latitude in decimal
 // degrees, picture file name, comment file name.
 #include "Command.h"
+#include "Messages.h"
 
 #include <points/PointRecordFileReader.h>
 #include <points/PointResult.h>
@@ -17,13 +18,9 @@ namespace {
 // The map bridge's integer unit is the milliarcsecond.
 constexpr double kUnitsPerDegree = 3600.0 * 1000.0;
 
-// A CP932 field as UTF-8, with tabs and line breaks turned into spaces so each point stays on
-// one line.
+// A CP932 field as UTF-8, its control characters escaped so each point stays on one line.
 std::string column(const char* field, std::size_t size) {
-    std::string text = platform::cp932ToUtf8Lossy(platform::fieldText(field, size));
-    for (char& c : text)
-        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-    return text;
+    return cli::printable(platform::cp932ToUtf8Lossy(platform::fieldText(field, size)));
 }
 
 void printPoint(int index, const points::PointRecord& r) {
@@ -36,11 +33,16 @@ void printPoint(int index, const points::PointRecord& r) {
 }
 
 int dump(const std::string& path) {
+    if (const std::string problem = cli::inputProblem(path); !problem.empty()) {
+        cli::reportFailure("points", path, problem);
+        return cli::kExitFailed;
+    }
     points::PointRecordFileReader reader(points::PointRecordFileReader::kAnyLayout);
     const int code = reader.read(path);
     if (code != points::kPointOk) {
-        std::fprintf(stderr, "harbrook-cli points: %s: %s (%d)\n", path.c_str(),
-                     points::pointErrorTexts()[code - points::kFirstPointResult].c_str(), code);
+        cli::reportFailure("points", path,
+                           points::pointErrorTexts()[code - points::kFirstPointResult] + " (" +
+                               std::to_string(code) + ")");
         return cli::kExitFailed;
     }
     for (int i = 0; i < reader.entryCount(); ++i) {

@@ -1,6 +1,7 @@
 // harbrook-cli: the command-line front end over Harbrook's core libraries.
 #include "Command.h"
 #include "CommandHelp.h"
+#include "Messages.h"
 
 #include <clocale>
 #include <cstdio>
@@ -23,7 +24,7 @@ const std::vector<Command>& commands() { return registry(); }
 }  // namespace cli
 
 int main(int argc, char** argv) {
-    std::setlocale(LC_ALL, "");
+    cli::initMessages();
     if (argc < 2) {
         cli::printOverview(stdout);
         return cli::kExitUsage;
@@ -44,7 +45,11 @@ int main(int argc, char** argv) {
         }
         return c.run(args);
     }
-    std::fprintf(stderr, "harbrook-cli: unknown command '%s'\n\n", wanted.c_str());
+    std::fprintf(
+        stderr, "harbrook-cli: %s
+
+",
+        cli::format(cli::tr("unknown command '%s'"), cli::printable(wanted).c_str()).c_str());
     cli::printOverview(stderr);
     return cli::kExitUsage;
 }

@@ -44,7 +44,8 @@ grep -q 'title "アルバム"' <<<"$plinfo" || fail "playlist not named after it
 grep -q 'title "New Album"' < <("$cli" inspect "$work/out1/AVMTR/PLINFO002.PPD") || fail "loose file playlist"
 tail -c "$(stat -c %s "$cache/t1.mp3")" "$work/out1/AVMTR/TRACK001_01.PPD" | cmp -s - "$cache/t1.mp3" \
     || fail "track file does not end with the music file"
-grep -q '転送準備中' "$work/stderr" || fail "no progress shown"
+grep -qx '転送準備中  track 4 of 4' "$work/stderr" || fail "no progress line per file in a log"
+grep -q $'\r' "$work/stderr" && fail "carriage returns in a log"
 grep -q '曲調検出中' "$work/stderr" && fail "detection progress shown without detection"
 
 # An existing AVMTR folder is never overwritten or removed.
@@ -72,16 +73,20 @@ grep -q 'detect' "$work/stderr" && fail "the saved track was analysed again"
 second=$("$cli" inspect "$work/out4/AVMTR/TRACK001_01.PPD" | grep -E 'DURo|^mood')
 [ "$first" = "$second" ] || fail "mood result differs: $first / $second"
 
-# Ctrl-C while decoding: exit 130, no partial AVMTR folder, no WAV file left behind.
+# Ctrl-C or SIGTERM while decoding: exit 128 + signal, no partial AVMTR folder, no WAV file left
+# behind.
 mkdir "$work/many"; for i in 1 2 3 4 5 6; do cp "$cache/long20.mp3" "$work/many/$i.mp3"; done
-"$cli" build --out "$work/out5" "$work/many" >/dev/null 2>&1 &
-pid=$!
-for _ in $(seq 100); do [ -d "$work/out5/AVMTR" ] && break; sleep 0.05; done
-kill -INT "$pid"
-wait "$pid" && rc=0 || rc=$?
-[ "$rc" = 130 ] || fail "interrupted build: exit status $rc"
-[ -e "$work/out5/AVMTR" ] && fail "partial AVMTR folder left behind"
-[ -z "$(ls -A "$work/out5")" ] || fail "files left behind: $(ls -A "$work/out5")"
+for sig in INT:130 TERM:143; do
+    rm -rf "$work/out5"
+    "$cli" build --out "$work/out5" "$work/many" >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 100); do [ -d "$work/out5/AVMTR" ] && break; sleep 0.05; done
+    kill -"${sig%:*}" "$pid"
+    wait "$pid" && rc=0 || rc=$?
+    [ "$rc" = "${sig#*:}" ] || fail "SIG${sig%:*} during the build: exit status $rc"
+    [ -e "$work/out5/AVMTR" ] && fail "partial AVMTR folder left behind"
+    [ -z "$(ls -A "$work/out5")" ] || fail "files left behind: $(ls -A "$work/out5")"
+done
 
 # Usage errors.
 "$cli" build "$album" >/dev/null 2>&1 && rc=0 || rc=$?

@@ -28,7 +28,7 @@ cp "$cache/good.mp3" "$work/notes.txt"
 out=$("$cli" check --tsv "$cache/good.mp3" "$cache/tabs.wma" "$cache/rate48.mp3" "$work/empty.mp3" "$work/notes.txt") && rc=0 || rc=$?
 [ "$rc" = 1 ] || fail "exit status $rc with refused files"
 expected=$(printf '%s\t0\t1\t0\t2\t128\t3\t日本語の歌\t歌手\n' "$cache/good.mp3"
-           printf '%s\t0\t2\t0\t2\t64\t0\tA B\t\n' "$cache/tabs.wma"
+           printf '%s\t0\t2\t0\t2\t64\t0\tA\\tB\t\n' "$cache/tabs.wma"
            printf '%s\t3\t1\t0\t2\t64\t0\trate48\t\n' "$cache/rate48.mp3"
            printf '%s\t2\t0\t\t\t\t\t\t\n' "$work/empty.mp3"
            printf '%s\t1\t1\t0\t2\t128\t3\t日本語の歌\t歌手\n' "$work/notes.txt")

@@ -27,6 +27,7 @@ make_audio() {  # name, seconds, ffmpeg output options; no metadata (a LIST chun
 make_audio cmajor.wav 90 -c:a pcm_s16le
 make_audio short.wav 10 -c:a pcm_s16le
 make_audio cmajor.mp3 90 -ar 44100 -ac 2 -c:a libmp3lame -b:a 128000
+make_audio long.mp3 240 -ar 22050 -ac 1 -c:a libmp3lame -b:a 32000
 
 # TSV: path, return code, analysis status, 38 words; key 1 is C (3) major (0).
 line=$("$cli" detect --tsv "$cache/cmajor.wav")
@@ -39,12 +40,14 @@ IFS=$'\t' read -r -a f <<<"$line"
 [ $(( f[25] - f[21] )) = 75 ] || fail "highlight end must be start + 75: $line"
 
 # Refusals: too short (3), missing (1); status 0 and a zero result; exit status 1.
-out=$("$cli" detect --tsv "$cache/short.wav" "$work/absent.wav") && rc=0 || rc=$?
+out=$("$cli" detect --tsv "$cache/short.wav" "$work/absent.wav" 2>"$work/err") && rc=0 || rc=$?
 [ "$rc" = 1 ] || fail "exit status $rc with refused files"
 zeros=$(printf '\t0%.0s' $(seq 38))
 expected=$(printf '%s\t3\t0%s\n%s\t1\t0%s\n' "$cache/short.wav" "$zeros" "$work/absent.wav" "$zeros")
 [ "$out" = "$expected" ] || fail "refused files:
 $out"
+grep -qx "harbrook-cli detect: $work/absent.wav: No such file or directory" "$work/err" \
+    || fail "a missing file must be named with the system's reason: $(cat "$work/err")"
 
 # An MP3 is decoded to a temporary WAV file in $TMPDIR, which is gone afterwards.
 mkdir "$work/tmp"
@@ -57,11 +60,32 @@ line=$(TMPDIR="$work/tmp" "$cli" detect --tsv "$work/broken.mp3") && rc=0 || rc=
 [ "$rc" = 1 ] && [ "$(cut -f2 <<<"$line")" = -1 ] || fail "undecodable file: rc $rc, $line"
 [ -z "$(ls -A "$work/tmp")" ] || fail "temporary WAV left behind after a failed decode"
 
-# Readable summary, one line per file.
-out=$("$cli" detect "$cache/cmajor.wav" "$cache/short.wav" || true)
+# Readable summary, one line per file; refusals on stderr.
+out=$("$cli" detect "$cache/cmajor.wav" "$cache/short.wav" 2>&1 || true)
 [ "$(printf '%s\n' "$out" | wc -l)" = 2 ] || fail "expected one line per file: $out"
 grep -q 'key C major.*highlight [0-9]*:[0-5][0-9]-[0-9]*:[0-5][0-9]$' <<<"$out" || fail "summary: $out"
 grep -q 'short.wav: \[3\] shorter than 60 seconds' <<<"$out" || fail "refusal text: $out"
+
+# Not regular files are refused at once, never read (a FIFO would hang); a control character in a
+# name is escaped so that every file keeps one line.
+mkfifo "$work/pipe.wav"
+nl=$'\n'
+cp "$cache/short.wav" "$work/two${nl}lines.wav"
+out=$(timeout 10 "$cli" detect --tsv "$work/pipe.wav" "$work/two${nl}lines.wav" /dev/zero 2>"$work/err") && rc=0 || rc=$?
+[ "$rc" = 1 ] || fail "non-regular inputs: exit status $rc"
+[ "$(wc -l <<<"$out")" = 3 ] && grep -q '^[^	]*/two\\nlines.wav	3	' <<<"$out" || fail "TSV rows: $out"
+grep -q 'pipe.wav: is not a regular file' "$work/err" || fail "FIFO not refused: $(cat "$work/err")"
+
+# SIGTERM and SIGHUP are handled like Ctrl-C: exit 128 + signal, no temporary WAV left.
+for sig in TERM:143 HUP:129; do
+    TMPDIR="$work/tmp" "$cli" detect "$cache/long.mp3" >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 200); do [ -n "$(ls -A "$work/tmp")" ] && break; sleep 0.02; done
+    kill -"${sig%:*}" "$pid"
+    wait "$pid" && rc=0 || rc=$?
+    [ "$rc" = "${sig#*:}" ] || fail "SIG${sig%:*}: exit status $rc"
+    [ -z "$(ls -A "$work/tmp")" ] || fail "SIG${sig%:*} left $(ls -A "$work/tmp")"
+done
 
 # Exit statuses: 0 when every file is analysed, 2 on usage errors.
 "$cli" detect "$cache/cmajor.wav" >/dev/null || fail "an analysed file must exit 0"

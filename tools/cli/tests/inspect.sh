@@ -76,8 +76,9 @@ printf 'hello\n' > "$work/notes.txt"
 : > "$work/empty.PPD"
 head -c 231 "$work/AVMTR.PPD" > "$work/short.PPD"
 head -c 1139 "$work/list.dat" > "$work/short.dat"
-for f in notes.txt empty.PPD short.PPD short.dat missing.PPD; do
-    err=$("$cli" inspect "$work/$f" 2>&1 >/dev/null) && rc=0 || rc=$?
+mkfifo "$work/fifo.PPD"
+for f in notes.txt empty.PPD short.PPD short.dat missing.PPD fifo.PPD; do
+    err=$(timeout 10 "$cli" inspect "$work/$f" 2>&1 >/dev/null) && rc=0 || rc=$?
     [ "$rc" = 1 ] || fail "$f: exit status $rc"
     grep -q "inspect: .*$f" <<<"$err" || fail "$f: no message: $err"
 done

@@ -12,7 +12,7 @@ cp932() { iconv -f UTF-8 -t CP932 | sed 's/$/\r/' > "$1"; }
 # run_check FILE EXPECTED_STATUS EXPECTED_TEXT
 run_check() {
     local out rc
-    out=$("$cli" mydb check "$1") && rc=0 || rc=$?
+    out=$(timeout 10 "$cli" mydb check "$1" 2>&1) && rc=0 || rc=$?
     [ "$rc" = "$2" ] || fail "mydb check $1: exit status $rc, expected $2 ($out)"
     [[ "$out" == *"$3"* ]] || fail "mydb check $1: '$out' lacks '$3'"
 }
@@ -32,8 +32,21 @@ run_check "$work/orphan.txt" 1 "2行目：対応するプレイリストがあ�
 run_check "$work/zero.txt" 1 "2行目のNOが入力されていません"
 run_check "$work/notes.txt" 1 "myDB形式でないファイルです。"
 run_check "$work/long.txt" 1 "最大行数は10000行です。"
-run_check "$work/missing.txt" 1 "ファイルが読み込めません。"
-"$cli" mydb check "$work/junk.bin" > /dev/null && fail "random bytes passed the check" || true
+run_check "$work/missing.txt" 1 "missing.txt: No such file or directory"
+"$cli" mydb check "$work/junk.bin" > /dev/null 2>&1 && fail "random bytes passed the check" || true
+
+# Lone CR line ends are line ends; UTF-8 text is refused naming its line; FIFOs and devices are
+# refused at once; a refused field is reported with its line and column and fails the check.
+printf '#Playlist\t2\tA\r#Track\t1\r#Track\t2\r' > "$work/cr.txt"
+run_check "$work/cr.txt" 0 "OK (3 rows)"
+printf '#Playlist\t1\tA\r\n#Track\t1\tアルバム\r\n' > "$work/utf8.txt"
+run_check "$work/utf8.txt" 1 "2行目：シフトJISのテキストではないため"
+mkfifo "$work/pipe.txt"
+run_check "$work/pipe.txt" 1 "pipe.txt: is not a regular file"
+run_check /dev/zero 1 "/dev/zero: is not a regular file"
+LANGUAGE=ja run_check /dev/zero 1 "/dev/zero: 通常のファイルではありません"
+printf '#Playlist\t1\tA\tカタカナ\n#Track\t1\n' | cp932 "$work/reading.txt"
+run_check "$work/reading.txt" 1 "reading.txt:1: column 4 (title reading)"
 
 # dump: nine UTF-8 columns per row in field order; "#track" read as "#Track", the genre by name.
 expected=$(printf '#Playlist\t2\tアルバム\tあるばむ\t歌手\tジャズ\t1999\tかしゅ\t候補\n#Track\t1\t曲\t\t\t\t\t\t\n\t\t\t\t\t\t\t\t\n#Track\t2\t\t\t\t\t\t\t')
@@ -42,7 +55,7 @@ out=$("$cli" mydb dump "$work/good.txt")
 $out
 --- expected:
 $expected"
-"$cli" mydb dump "$work/notes.txt" > /dev/null && fail "dump of a refused file succeeded" || true
+"$cli" mydb dump "$work/notes.txt" > /dev/null 2>&1 && fail "dump of a refused file succeeded" || true
 
 rc=0; "$cli" mydb check > /dev/null 2>&1 || rc=$?
 [ "$rc" = 2 ] || fail "usage error gave exit status $rc"
