@@ -2,6 +2,8 @@
 // its limits or be refused, and the loaded store must survive edits and unit file writes.
 #include <songbase/Songbase.h>
 
+#include "NonRegularInputs.h"
+
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -91,6 +93,11 @@ std::string shaped(const std::uint8_t* data, std::size_t size) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool initialised = (CSongbase::Initialize(), true);
     (void)initialised;
+    fuzzsupport::requireNonRegularInputsRefused("edit data read", [](const std::string& path) {
+        const bool read = CSongbase::ReadEditData(path.c_str());
+        CSongbase::Release();
+        return read;
+    });
     const std::string input = inputPath(shaped(data, size));
     if (CSongbase::ReadEditData(input.c_str())) {
         check(size >= 80);

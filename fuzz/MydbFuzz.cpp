@@ -6,6 +6,8 @@
 #include <mydb/MyDbData.h>
 #include <mydb/MyDbFileWriter.h>
 
+#include "NonRegularInputs.h"
+
 #include <unistd.h>
 
 #include <cstdint>
@@ -189,6 +191,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         tokens ? recipe.text : std::string(reinterpret_cast<const char*>(data), size);
     writeBytes(scratch().input, bytes);
 
+    fuzzsupport::requireNonRegularInputsRefused(
+        "myDB load", [](const std::string& path) { return CMyDbData().Load(path); });
     CMyDbData& store = storeWithRows();
     const std::vector<MyDbRow> before = rowsOf(store);
     if (!store.Load(scratch().input)) {

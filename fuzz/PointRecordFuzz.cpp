@@ -1,8 +1,11 @@
 // Record files ("POINTREC.V04", PC work files) are read from the unit and from the user's disk:
 // any bytes must be refused or read without touching memory outside the input.
 #include <points/PointRecordFileReader.h>
+#include <points/PointResult.h>
 
 #include <platform/Cp932.h>
+
+#include "NonRegularInputs.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -49,6 +52,9 @@ std::vector<std::uint8_t> withValidHeader(const std::uint8_t* data, std::size_t 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzzsupport::requireNonRegularInputsRefused("point record read", [](const std::string& path) {
+        return PointRecordFileReader(PointRecordFileReader::kAnyLayout).read(path) == kPointOk;
+    });
     readAllLayouts(data, size);
     if (size == 0) return 0;
     const int entries = data[0] & 1 ? kSlotCount : kPcEntryCount;

@@ -8,6 +8,8 @@
 
 #include <platform/TempName.h>
 
+#include "NonRegularInputs.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -127,6 +129,10 @@ void analyseRecords(const std::uint8_t* p, std::size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzzsupport::requireNonRegularInputsRefused("WAV source", [](const std::string& path) {
+        mood::WaveSource source;
+        return source.Open(path.c_str()) != mood::WaveSource::kOpenFailed;
+    });
     if (size == 0) return 0;
     const std::string raw(reinterpret_cast<const char*>(data), size);
     switch (data[0] % 3) {
