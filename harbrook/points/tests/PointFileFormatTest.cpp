@@ -263,7 +263,7 @@ TEST(RecordFileReaderTest, MissingFileCannotBeOpened) {
     ScratchDir dir;
     PointRecordFileReader reader(kPcEntryCount);
     EXPECT_EQ(reader.read(dir.file("missing")), kRecordReadFailed);
-    EXPECT_EQ(reader.read(dir.folder()), kRecordFormatWrong);  // a folder opens but cannot be read
+    EXPECT_EQ(reader.read(dir.folder()), kRecordReadFailed);  // only regular files are opened
 }
 
 TEST(GroupFileTest, WritesAndReadsTheGroupTable) {
