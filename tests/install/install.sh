@@ -16,7 +16,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/harbrook bin/harbrook-cli lib/libsongbase.so lib/libsoundkit.so \
          share/harbrook/help/index.html share/applications/harbrook.desktop \
          share/icons/hicolor/scalable/apps/harbrook.svg share/icons/hicolor/48x48/apps/harbrook.png \
-         share/man/man1/harbrook.1 share/man/man1/harbrook-cli.1; do
+         share/man/man1/harbrook.1 share/man/man1/harbrook-cli.1 \
+         share/locale/ja/LC_MESSAGES/harbrook-cli.mo; do
   [ -s "$prefix/$f" ] || fail "not installed: $f"
 done
 desktop-file-validate "$prefix/share/applications/harbrook.desktop" || fail "desktop entry"
@@ -45,6 +46,9 @@ cd "$work"
 
 out=$("${hide[@]}" "${run[@]}" "$prefix/bin/harbrook-cli" --help) || fail "harbrook-cli --help"
 grep -q "build --out DIR" <<<"$out" || fail "harbrook-cli --help lists no build command"
+out=$("${hide[@]}" "${run[@]}" LC_ALL=C.UTF-8 LANGUAGE=ja "$prefix/bin/harbrook-cli" detect /dev/null 2>&1) &&
+  fail "detect of /dev/null succeeded"
+grep -q "通常のファイルではありません" <<<"$out" || fail "installed message catalogue not used: $out"
 
 "${hide[@]}" "${run[@]}" "$prefix/bin/harbrook" --screenshots "$work/shots" 2>"$work/gui.log" ||
   fail "screenshot run: $(cat "$work/gui.log")"
