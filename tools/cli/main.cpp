@@ -46,9 +46,7 @@ int main(int argc, char** argv) {
         return c.run(args);
     }
     std::fprintf(
-        stderr, "harbrook-cli: %s
-
-",
+        stderr, "harbrook-cli: %s\n\n",
         cli::format(cli::tr("unknown command '%s'"), cli::printable(wanted).c_str()).c_str());
     cli::printOverview(stderr);
     return cli::kExitUsage;
