@@ -57,3 +57,9 @@ std::optional<int> CAccelerators::Lookup(QKeyCombination keys) {
 std::optional<int> CAccelerators::Lookup(const QKeyEvent& event) {
     return Lookup(QKeyCombination(event.modifiers(), static_cast<Qt::Key>(event.key())));
 }
+
+bool CAccelerators::ReachesFrameWhileEditing(QKeyCombination keys) {
+    const Qt::Key key = keys.key();
+    return keys.keyboardModifiers().testFlag(Qt::AltModifier) ||
+           (key >= Qt::Key_F1 && key <= Qt::Key_F35);
+}

@@ -22,4 +22,8 @@ public:
     // keypad's Enter and Delete count as the main keys.
     static std::optional<int> Lookup(QKeyCombination keys);
     static std::optional<int> Lookup(const QKeyEvent& event);
+
+    // While a text or choice editor has the focus it keeps its own keys (Enter, Delete, Ctrl+C,
+    // ...); only Alt combinations and function keys still reach the frame.
+    static bool ReachesFrameWhileEditing(QKeyCombination keys);
 };

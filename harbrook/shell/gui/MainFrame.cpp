@@ -15,14 +15,19 @@
 
 #include <outside/Shuttler.h>
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QIcon>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPlainTextEdit>
 #include <QSessionManager>
+#include <QTextEdit>
 #include <QWindow>
 
 #include <array>
@@ -30,6 +35,14 @@
 const char* const CMainFrame::kSaveQuestion = "保存されていないデータがあります。\r\r保存しますか？";
 
 namespace {
+
+// A widget that takes typed text or a choice: the in-place editors of lists and the fields of
+// dialogs.
+bool EditsText(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+           qobject_cast<const QAbstractSpinBox*>(widget) ||
+           qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
+}
 
 constexpr int kCaptionY = 0;
 constexpr int kMenuY = 16;
@@ -495,8 +508,13 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 bool CMainFrame::HandleAccelerator(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this || IsMenuOpen() || !isEnabled()) return false;
-    const std::optional<int> command = CAccelerators::Lookup(*static_cast<QKeyEvent*>(event));
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    const std::optional<int> command = CAccelerators::Lookup(key);
     if (!command) return false;
+    if (EditsText(focusWidget()) &&
+        !CAccelerators::ReachesFrameWhileEditing(key.keyCombination())) {
+        return false;
+    }
     ExecuteCommand(*command);
     return true;
 }

@@ -9,12 +9,31 @@
 
 #include <QMouseEvent>
 
+namespace {
+
+std::array<CViewContainer::ViewMaker, CViewContainer::kModeCount>& viewMakers() {
+    static std::array<CViewContainer::ViewMaker, CViewContainer::kModeCount> makers;
+    return makers;
+}
+
+}  // namespace
+
+void CViewContainer::SetViewMaker(int mode, ViewMaker maker) {
+    if (mode >= 0 && mode < kModeCount) viewMakers()[static_cast<std::size_t>(mode)] = std::move(maker);
+}
+
 CViewContainer::CViewContainer(QWidget* parent, CAppData& appData)
     : QWidget(parent), m_appData(appData) {
     setFocusPolicy(Qt::StrongFocus);
     for (int mode = 0; mode < kModeCount; ++mode) {
-        auto* view = new CModeView(CModeView::NameOfMode(mode));
-        SetView(mode, view, view);
+        const ViewMaker& maker = viewMakers()[static_cast<std::size_t>(mode)];
+        if (maker) {
+            const MadeView made = maker(appData);
+            SetView(mode, made.widget, made.target);
+        } else {
+            auto* view = new CModeView(CModeView::NameOfMode(mode));
+            SetView(mode, view, view);
+        }
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class CAppData;
 class ViewFade;
@@ -19,7 +20,17 @@ class CViewContainer : public QWidget, public CommandTarget {
 public:
     static constexpr int kModeCount = 3;
 
-    // Starts with a CModeView per mode.
+    // A mode's own view: a widget that is also `target`.
+    struct MadeView {
+        QWidget* widget = nullptr;
+        CommandTarget* target = nullptr;
+    };
+    using ViewMaker = std::function<MadeView(CAppData& appData)>;
+    // Makes containers created from now on show `maker`'s view for `mode` (start-up sets the
+    // views the program has); an empty maker restores the CModeView.
+    static void SetViewMaker(int mode, ViewMaker maker);
+
+    // Starts with each mode's view, a CModeView for a mode without a maker.
     CViewContainer(QWidget* parent, CAppData& appData);
     ~CViewContainer() override;
 

@@ -14,6 +14,7 @@
 #include <ui/SkinButton.h>
 #include <ui/SkinContext.h>
 
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -412,6 +413,20 @@ TEST_F(MainFrameTest, AcceleratorsWorkOnlyWithoutMenuAndWhileEnabled) {
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     EXPECT_EQ(frame->ActiveMode(), 2) << "F8 switches to the point mode";
+}
+
+TEST_F(MainFrameTest, AnEditorWithTheFocusKeepsItsKeys) {
+    views[0]->handles.insert({cmd::kEditCopy, cmd::kEdit});
+    auto* editor = new QLineEdit(views[0]);
+    editor->show();
+    editor->setFocus();
+    editor->setText(QStringLiteral("abc"));
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClick(editor, Qt::Key_F5);
+    EXPECT_EQ(views[0]->count(cmd::kEditCopy) + views[0]->count(cmd::kEdit), 0);
+    EXPECT_EQ(views[0]->count(cmd::kRefresh), 1);
 }
 
 }  // namespace
