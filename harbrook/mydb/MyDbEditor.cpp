@@ -30,31 +30,24 @@ bool MyDbEditor::Open() {
                 break;
         }
     }
-    std::string path = m_fileName;
-    if (!m_ui.ChooseFile(true, m_folder, path)) return false;
-    if (!m_store.Load(path)) {
-        ReportStoreError();
-        return false;
-    }
-    RememberFile(path);
-    return true;
+    return WithChosenFile(true);
 }
 
 bool MyDbEditor::Save() {
+    return WithChosenFile(false);
+}
+
+bool MyDbEditor::WithChosenFile(bool open) {
     std::string path = m_fileName;
-    if (!m_ui.ChooseFile(false, m_folder, path)) return false;
-    if (!m_store.Save(path)) {
+    if (!m_ui.ChooseFile(open, m_folder, path)) return false;
+    if (!(open ? m_store.Load(path) : m_store.Save(path))) {
         ReportStoreError();
         return false;
     }
-    RememberFile(path);
-    return true;
-}
-
-void MyDbEditor::RememberFile(const std::string& path) {
     const std::filesystem::path chosen(path);
     m_folder = chosen.parent_path().string();
     m_fileName = chosen.filename().string();
+    return true;
 }
 
 void MyDbEditor::ReportStoreError() {

@@ -88,7 +88,8 @@ private:
     bool IsNewRowItem(int item) const;
     // Sets `column` of one item's row, making the row from the new-row item. True when stored.
     bool SetCell(int item, int column, const std::string& text);
-    void RememberFile(const std::string& path);
+    // Loads (open) or saves the file the user chooses and remembers it. True on success.
+    bool WithChosenFile(bool open);
     void ReportStoreError();
 
     CMyDbData& m_store;
