@@ -11,6 +11,7 @@
 #include <outside/Atlasgate.h>
 #include <outside/Shuttler.h>
 
+#include <ui/ItemIdList.h>
 #include <ui/SkinContext.h>
 
 #include <QApplication>
@@ -168,7 +169,7 @@ void CMainApp::RestoreFolder() {
     if (!m_data.m_Settings.shellFolders.empty()) return;
     const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
     if (music.isEmpty() || !QFileInfo(music).isDir()) return;
-    m_data.m_Settings.shellFolders = FolderToHex(music);
+    m_data.m_Settings.shellFolders = CItemIdList(music).ToHex();
 }
 
 void CMainApp::SendCommand(int id) {
@@ -235,19 +236,6 @@ QString CMainApp::HelpPath() {
 
 AppPaths CMainApp::ProgramPaths() {
     return AppPaths(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
-}
-
-std::string CMainApp::FolderToHex(const QString& path) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    const QByteArray bytes = QFile::encodeName(path);
-    std::string hex;
-    hex.reserve(static_cast<std::size_t>(bytes.size()) * 2);
-    for (char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 0x0F];
-    }
-    return hex;
 }
 
 QString CMainApp::String(int id) {

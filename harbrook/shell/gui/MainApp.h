@@ -83,8 +83,6 @@ public:
     static std::string DefaultIniPath();
     // The help page: beside the executable, or in the installed data folder.
     static QString HelpPath();
-    // A folder's saved form: its path bytes as lowercase hexadecimal digits.
-    static std::string FolderToHex(const QString& path);
     // The string table of the skinned dialogs' captions.
     static QString String(int id);
 

@@ -1,20 +1,12 @@
 #include <shell/gui/VolumeWatcher.h>
 
-#include <QStorageInfo>
+#include <ui/MountedVolumes.h>
 
 VolumeWatcher::VolumeWatcher(QObject* parent, std::function<QStringList()> listVolumes)
-    : QObject(parent), m_listVolumes(listVolumes ? std::move(listVolumes) : &MountedVolumes) {
+    : QObject(parent),
+      m_listVolumes(listVolumes ? std::move(listVolumes) : &ui::MountedVolumes::Roots) {
     m_known = m_listVolumes();
     connect(&m_timer, &QTimer::timeout, this, &VolumeWatcher::Poll);
-}
-
-QStringList VolumeWatcher::MountedVolumes() {
-    QStringList roots;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && volume.isReady()) roots.push_back(volume.rootPath());
-    }
-    roots.sort();
-    return roots;
 }
 
 void VolumeWatcher::Poll() {

@@ -12,7 +12,7 @@ class VolumeWatcher : public QObject {
 public:
     static constexpr int kIntervalMs = 1000;
 
-    // `listVolumes` gives the mounted volumes' root paths; the default asks QStorageInfo.
+    // `listVolumes` gives the mounted volumes' root paths; the default is ui::MountedVolumes.
     explicit VolumeWatcher(QObject* parent = nullptr,
                            std::function<QStringList()> listVolumes = {});
 
@@ -20,8 +20,6 @@ public:
     void Stop() { m_timer.stop(); }
     // Compares the volumes with the previous poll's.
     void Poll();
-
-    static QStringList MountedVolumes();
 
 Q_SIGNALS:
     void arrived();

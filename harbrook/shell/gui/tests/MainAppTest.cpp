@@ -213,11 +213,6 @@ TEST_F(MainAppTest, HelpAndHomePageOpenTheirAddresses) {
     EXPECT_EQ(app.commandEnabled(cmd::kFileSave), std::nullopt);
 }
 
-TEST(MainAppFolders, FolderIsSavedAsItsPathBytesInLowercaseHex) {
-    EXPECT_EQ(CMainApp::FolderToHex(QStringLiteral("/M")), "2f4d");
-    EXPECT_EQ(CMainApp::FolderToHex(QStringLiteral("/音")), "2fe99fb3");
-}
-
 // The built program itself: a second copy ends at once, successfully, without touching the
 // settings file.
 TEST(HarbrookProgram, ASecondCopyEndsSilently) {

@@ -1,0 +1,143 @@
+#include <ui/PcFilePane.h>
+
+#include <ui/SkinContext.h>
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QTreeView>
+
+#include <algorithm>
+
+const char* const CPcFilePane::kCaption = "  デスクトップ内のフォルダ";
+
+namespace {
+
+QTreeView* makeFolderTree() {
+    auto* tree = new QTreeView;
+    tree->setHeaderHidden(true);
+    tree->setUniformRowHeights(true);
+    tree->setDragEnabled(true);
+    tree->setDragDropMode(QAbstractItemView::DragOnly);
+    tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    return tree;
+}
+
+QTreeView* makeFileList() {
+    auto* list = new QTreeView;
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setDragEnabled(true);
+    list->setDragDropMode(QAbstractItemView::DragOnly);
+    list->header()->setSortIndicator(0, Qt::AscendingOrder);
+    list->setSortingEnabled(true);
+    return list;
+}
+
+}  // namespace
+
+CPcFilePane::CPcFilePane(float& ratio, std::vector<std::uint32_t>& widths,
+                         std::string& shellFolders, QWidget* parent,
+                         FolderTreeModel::RootSource roots)
+    : CSplitPane(parent),
+      m_shellFolders(shellFolders),
+      m_files(new FileListModel(this)),
+      m_folders(new FolderTreeModel(this, std::move(roots))) {
+    QTreeView* tree = makeFolderTree();
+    QTreeView* list = makeFileList();
+    tree->setModel(m_folders);
+    list->setModel(m_files);
+    Create(tree, kTreeId, QString::fromUtf8(kCaption), list, kListId, kColumnCount, ratio, widths);
+
+    connect(tree, &QTreeView::expanded, m_folders, &FolderTreeModel::Expand);
+    connect(tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { OnTreeCurrent(current); });
+    connect(list, &QAbstractItemView::activated, this, &CPcFilePane::OnListActivated);
+    connect(m_files, &FileListModel::filled, this, &CPcFilePane::OnFilled);
+    connect(m_folders, &FolderTreeModel::revealed, this, &CPcFilePane::OnRevealed);
+}
+
+void CPcFilePane::SetNotifyTarget(platform::MessageTarget* target) {
+    m_targetSet = true;
+    m_files->SetNotifyTarget(target);
+    m_folders->SetNotifyTarget(target);
+}
+
+void CPcFilePane::RestoreFolder() {
+    if (!m_targetSet) SetNotifyTarget(ui::SkinContext::CommandTarget());
+    const CItemIdList saved = CItemIdList::FromHex(m_shellFolders);
+    if (!saved.IsEmpty()) ShowFolder(saved.Path());
+}
+
+void CPcFilePane::ShowFolder(const QString& folder) {
+    Fill(folder);
+}
+
+void CPcFilePane::Fill(const QString& folder) {
+    List()->viewport()->setCursor(Qt::BusyCursor);
+    m_files->Fill(folder);
+}
+
+void CPcFilePane::Refresh() {
+    m_folders->Refresh();
+    if (m_files->Folder().IsEmpty()) return;
+    m_reselect.clear();
+    for (const ShellItem& item : SelectedItems()) m_reselect.push_back(item.path);
+    Fill(m_files->Folder().Path());
+}
+
+void CPcFilePane::OnFilled(bool ok) {
+    List()->viewport()->unsetCursor();
+    const QStringList reselect = std::exchange(m_reselect, {});
+    if (!ok) return;
+    const QString folder = m_files->Folder().Path();
+    m_shellFolders = m_files->Folder().ToHex();
+    QItemSelectionModel* selection = List()->selectionModel();
+    for (const QString& path : reselect) {
+        const int row = m_files->RowOf(path);
+        if (row < 0) continue;
+        selection->select(m_files->index(row, 0),
+                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    if (TreeFolder() != folder) m_folders->Reveal(folder);
+    Q_EMIT folderShown(folder);
+}
+
+void CPcFilePane::OnRevealed(const QModelIndex& index, bool exact) {
+    // Only the folder itself is selected: an ancestor would not match what the list shows.
+    if (!exact || !index.isValid()) return;
+    auto* tree = static_cast<QTreeView*>(Tree());
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent()) {
+        tree->expand(parent);
+    }
+    tree->setCurrentIndex(index);
+    tree->scrollTo(index);
+}
+
+void CPcFilePane::OnTreeCurrent(const QModelIndex& index) {
+    const ShellItem* item = m_folders->Item(index);
+    if (!item || item->path == m_files->Folder().Path()) return;
+    Fill(item->path);
+}
+
+void CPcFilePane::OnListActivated(const QModelIndex& index) {
+    if (!index.isValid()) return;
+    const ShellItem& item = m_files->Item(index.row());
+    if (item.isFolder) Fill(item.path);
+}
+
+std::vector<ShellItem> CPcFilePane::SelectedItems() const {
+    QModelIndexList rows = List()->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::vector<ShellItem> items;
+    for (const QModelIndex& row : rows) items.push_back(m_files->Item(row.row()));
+    return items;
+}
+
+QString CPcFilePane::TreeFolder() const {
+    const ShellItem* item = m_folders->Item(Tree()->currentIndex());
+    return item ? item->path : QString();
+}
