@@ -8,11 +8,20 @@
 #include <shell/gui/SplashWnd.h>
 
 #include <platform/MessageTarget.h>
+#include <ui/PcFilePane.h>
+#include <ui/ShellFolders.h>
 #include <ui/SkinContext.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QLocale>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <cstdio>
@@ -29,9 +38,41 @@ void settle(int milliseconds) {
     QApplication::processEvents();
 }
 
+// Lets events run until `done` holds, at most `milliseconds`.
+template <typename Done>
+bool settleUntil(Done done, int milliseconds) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < milliseconds) settle(20);
+    return done();
+}
+
+// An album folder as a user might keep it: music files of album size, two sub-folders, and
+// files the list leaves out (lyrics, an archive).
+bool makeDemoAlbum(const QString& folder) {
+    const struct {
+        const char* name;
+        qint64 bytes;
+        int daysAgo;
+    } files[] = {{"01 朝の海.mp3", 4823552, 30},   {"02 Harbour Lights.mp3", 5211340, 30},
+                 {"03 しおさい.wma", 3998720, 29}, {"04 Night Drive.mp3", 6120448, 29},
+                 {"05 灯台.MP3", 4410368, 12},     {"06 Coastline (Live).wma", 7340032, 2},
+                 {"歌詞.txt", 2048, 30},           {"album.zip", 30408704, 30}};
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const auto& file : files) {
+        QFile out(QDir(folder).filePath(QString::fromUtf8(file.name)));
+        if (!out.open(QIODevice::WriteOnly) || !out.resize(file.bytes)) return false;
+        out.setFileTime(now.addDays(-file.daysAgo).addSecs(-3600 * file.daysAgo),
+                        QFileDevice::FileModificationTime);
+    }
+    return QDir(folder).mkpath(QStringLiteral("ボーナストラック")) &&
+           QDir(folder).mkpath(QStringLiteral("Live 2023/Disc 1"));
+}
+
 }  // namespace
 
-ScreenshotTour::ScreenshotTour(CMainApp& app, QString folder) : m_app(app), m_folder(std::move(folder)) {}
+ScreenshotTour::ScreenshotTour(CMainApp& app, QString folder)
+    : m_app(app), m_folder(std::move(folder)) {}
 
 bool ScreenshotTour::Run() {
     if (!QDir().mkpath(m_folder)) {
@@ -39,8 +80,9 @@ bool ScreenshotTour::Run() {
         return false;
     }
     // Nothing may wait for an answer while the pictures are taken.
-    SetMessageDlgResponder([](const QString&, int type) { return CMessageDlg::EscapeResult(type); });
-    const bool ok = ShootModes() && ShootDialogs() && ShootSplash();
+    SetMessageDlgResponder(
+        [](const QString&, int type) { return CMessageDlg::EscapeResult(type); });
+    const bool ok = ShootModes() && ShootDialogs() && ShootSplash() && ShootFilePane();
     SetMessageDlgResponder({});
     return ok;
 }
@@ -94,4 +136,59 @@ bool ScreenshotTour::ShootSplash() {
     splash.show();
     splash.ShowStatus(QStringLiteral("設定を復元しています"));
     return Save(&splash, "startup-window.png");
+}
+
+bool ScreenshotTour::ShootFilePane() {
+    // A home folder with music, a card, and the real file system; the list shows an album.
+    QTemporaryDir work;
+    const QDir home(work.filePath(QStringLiteral("home")));
+    const QString album = home.filePath(QStringLiteral("Music/港の灯り"));
+    const QString card = work.filePath(QStringLiteral("CARD"));
+    bool made = work.isValid() && QDir().mkpath(album) && makeDemoAlbum(album);
+    for (const char* folder : {"Desktop", "Documents", "ダウンロード", "Music/Jazz Standards",
+                               "Music/ポッドキャスト/2024"}) {
+        made = made && home.mkpath(QString::fromUtf8(folder));
+    }
+    made = made && QDir().mkpath(card + QStringLiteral("/MUSIC"));
+    if (!made) {
+        std::fprintf(stderr, "harbrook: cannot make the demonstration folders\n");
+        return false;
+    }
+    auto roots = [&] {
+        return std::vector<ShellItem>{
+            CShellFolders::RootItem(home.path(), QStringLiteral("ホーム"),
+                                    QStringLiteral("user-home")),
+            CShellFolders::RootItem(home.filePath(QStringLiteral("Desktop")),
+                                    QStringLiteral("デスクトップ"), QStringLiteral("user-desktop")),
+            CShellFolders::RootItem(home.filePath(QStringLiteral("Music")),
+                                    QStringLiteral("ミュージック"), QStringLiteral("folder-music")),
+            CShellFolders::RootItem(QStringLiteral("/"), QStringLiteral("ファイルシステム"),
+                                    QStringLiteral("drive-harddisk"), ui::DriveType::kFixed),
+            CShellFolders::RootItem(card, QStringLiteral("CARD"),
+                                    QStringLiteral("drive-removable-media"),
+                                    ui::DriveType::kRemovable)};
+    };
+    // The picture shows the pane as a Japanese desktop runs it (type names in Japanese).
+    const QLocale locale;
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    // The pane's settings are copies: pictures leave the user's settings alone.
+    const AppSettings& settings = theAppData().m_Settings;
+    float split = settings.fileSplit;
+    std::vector<std::uint32_t> widths = settings.fileColumn;
+    std::string folder;
+    CPcFilePane pane(split, widths, folder, nullptr, roots);
+    pane.resize(900, 330);
+    pane.show();
+    pane.ShowFolder(album);
+    const bool shown = settleUntil([&] { return pane.TreeFolder() == album; }, 5000);
+    QLocale::setDefault(locale);
+    if (!shown) {
+        std::fprintf(stderr, "harbrook: the file pane did not show %s\n", qPrintable(album));
+        return false;
+    }
+    const int row =
+        pane.Files()->RowOf(QDir(album).filePath(QStringLiteral("02 Harbour Lights.mp3")));
+    pane.FileList()->selectionModel()->select(
+        pane.Files()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    return Save(&pane, "pc-file-pane.png", 300);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Pictures of the running program for review: the main window in each of its three modes, the
-// option dialog, a message dialog and the start-up window, saved as PNG files.
+// option dialog, a message dialog, the start-up window and the PC file pane showing a folder made
+// for the purpose, saved as PNG files.
 #include <QString>
 
 class CMainApp;
@@ -16,6 +17,7 @@ private:
     bool ShootModes();
     bool ShootDialogs();
     bool ShootSplash();
+    bool ShootFilePane();
 
     CMainApp& m_app;
     QString m_folder;

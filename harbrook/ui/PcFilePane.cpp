@@ -52,8 +52,10 @@ CPcFilePane::CPcFilePane(float& ratio, std::vector<std::uint32_t>& widths,
     Create(tree, kTreeId, QString::fromUtf8(kCaption), list, kListId, kColumnCount, ratio, widths);
 
     connect(tree, &QTreeView::expanded, m_folders, &FolderTreeModel::Expand);
-    connect(tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { OnTreeCurrent(current); });
+    // Selection, not the current item: a view makes its first item current when it gets the
+    // focus, which is no choice of the user's.
+    connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { OnTreeSelection(); });
     connect(list, &QAbstractItemView::activated, this, &CPcFilePane::OnListActivated);
     connect(m_files, &FileListModel::filled, this, &CPcFilePane::OnFilled);
     connect(m_folders, &FolderTreeModel::revealed, this, &CPcFilePane::OnRevealed);
@@ -116,10 +118,10 @@ void CPcFilePane::OnRevealed(const QModelIndex& index, bool exact) {
     tree->scrollTo(index);
 }
 
-void CPcFilePane::OnTreeCurrent(const QModelIndex& index) {
-    const ShellItem* item = m_folders->Item(index);
-    if (!item || item->path == m_files->Folder().Path()) return;
-    Fill(item->path);
+void CPcFilePane::OnTreeSelection() {
+    const QString folder = TreeFolder();
+    if (folder.isEmpty() || folder == m_files->Folder().Path()) return;
+    Fill(folder);
 }
 
 void CPcFilePane::OnListActivated(const QModelIndex& index) {
@@ -138,6 +140,7 @@ std::vector<ShellItem> CPcFilePane::SelectedItems() const {
 }
 
 QString CPcFilePane::TreeFolder() const {
-    const ShellItem* item = m_folders->Item(Tree()->currentIndex());
+    const QModelIndexList selected = Tree()->selectionModel()->selectedIndexes();
+    const ShellItem* item = selected.isEmpty() ? nullptr : m_folders->Item(selected.front());
     return item ? item->path : QString();
 }

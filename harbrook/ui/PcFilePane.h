@@ -61,7 +61,7 @@ Q_SIGNALS:
 private:
     void OnFilled(bool ok);
     void OnRevealed(const QModelIndex& index, bool exact);
-    void OnTreeCurrent(const QModelIndex& index);
+    void OnTreeSelection();
     void OnListActivated(const QModelIndex& index);
     void Fill(const QString& folder);
 

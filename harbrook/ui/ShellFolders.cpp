@@ -101,24 +101,30 @@ QString CShellFolders::ChildPath(const QString& folder, const QString& name) {
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
+ShellItem CShellFolders::RootItem(const QString& path, const QString& name, const QString& iconName,
+                                  ui::DriveType drive) {
+    ShellItem root;
+    root.path = QDir::cleanPath(QDir(path).absolutePath());
+    root.name = name;
+    root.isFolder = true;
+    root.drive = drive;
+    root.hasSubFolders = hasSubFolder(root.path);
+    root.typeName = MimeTypeNames::ForFolder().typeName;
+    root.iconName = iconName;
+    return root;
+}
+
 std::vector<ShellItem> CShellFolders::Roots() const {
     std::vector<ShellItem> roots;
-    const MimeTypeNames::Entry folderType = MimeTypeNames::ForFolder();
     auto add = [&](const QString& location, const QString& name, const char* icon) {
         if (location.isEmpty() || !QFileInfo(location).isDir()) return;
-        const QString path = QDir::cleanPath(QDir(location).absolutePath());
-        const bool repeated = std::any_of(roots.begin(), roots.end(),
-                                          [&path](const ShellItem& r) { return r.path == path; });
-        if (repeated) return;
-        ShellItem root;
-        root.path = path;
-        root.name = name;
-        root.isFolder = true;
-        root.drive = DriveType(path);
-        root.hasSubFolders = hasSubFolder(path);
-        root.typeName = folderType.typeName;
-        root.iconName = QString::fromLatin1(icon);
-        roots.push_back(std::move(root));
+        ShellItem root =
+            RootItem(location, name, QString::fromLatin1(icon), ui::DriveType::kUnknown);
+        root.drive = DriveType(root.path);
+        const bool repeated = std::any_of(roots.begin(), roots.end(), [&root](const ShellItem& r) {
+            return r.path == root.path;
+        });
+        if (!repeated) roots.push_back(std::move(root));
     };
     add(QDir::homePath(), QStringLiteral("ホーム"), "user-home");
     add(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),

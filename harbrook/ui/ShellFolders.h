@@ -27,6 +27,9 @@ public:
     // The folder tree's top-level items, in order; places that do not exist, or repeat an
     // earlier one, are left out.
     std::vector<ShellItem> Roots() const;
+    // A top-level folder item for `path` (made absolute and clean), shown as `name`.
+    static ShellItem RootItem(const QString& path, const QString& name, const QString& iconName,
+                              ui::DriveType drive = ui::DriveType::kUnknown);
 
     // A folder's sub-folders (links to folders included), with hasSubFolders, sorted by name: the
     // count, or -1 when the folder cannot be read or `stop` was requested.

@@ -57,12 +57,7 @@ bool fill(FileListModel& model, const QString& folder) {
 }
 
 std::vector<ShellItem> rootsAt(const QString& path) {
-    ShellItem root;
-    root.path = path;
-    root.name = QStringLiteral("root");
-    root.isFolder = true;
-    root.hasSubFolders = true;
-    return {root};
+    return {CShellFolders::RootItem(path, QStringLiteral("root"), QString())};
 }
 
 }  // namespace
