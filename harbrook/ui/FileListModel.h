@@ -39,6 +39,7 @@ public:
     // Where the folder shown reports its changes; null for nowhere.
     void SetNotifyTarget(platform::MessageTarget* target);
 
+    // Sizes and times may not be read yet (CShellFolders::ReadDetails).
     const ShellItem& Item(int row) const { return m_items[static_cast<std::size_t>(row)]; }
     // The row showing `path`, or -1.
     int RowOf(const QString& path) const;
@@ -67,7 +68,8 @@ private:
                std::uint64_t generation);
     void Arrange(std::vector<ShellItem>& items) const;
 
-    std::vector<ShellItem> m_items;  // in display order
+    // In display order. Mutable: sizes and times are read when a row first shows them.
+    mutable std::vector<ShellItem> m_items;
     CItemIdList m_folder;
     platform::MessageTarget* m_notifyTarget = nullptr;
     int m_sortColumn = 0;

@@ -211,40 +211,48 @@ int CShellFolders::EnumFiles(const QString& folder, std::vector<ShellItem>& item
         if (isDotEntry(entry->d_name)) continue;
         const QString name = QFile::decodeName(entry->d_name);
         const bool music = isMusicName(name);
-        if (!listEverything) {
-            if (isArchiveName(name)) continue;
-            // A plain file that is no music file is dropped without asking the file system.
-            if (!music && entry->d_type != DT_DIR && entry->d_type != DT_LNK &&
-                entry->d_type != DT_UNKNOWN) {
-                continue;
-            }
+        if (!listEverything && isArchiveName(name)) continue;
+        // The directory entry tells folders from files; only links, and entries whose kind the
+        // file system does not report, are looked up (a look-up costs more than the rest).
+        bool isFolder = entry->d_type == DT_DIR;
+        bool isLink = false;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            EntryStat st;
+            if (!examine(dir.get(), entry->d_name, st)) continue;  // a link that leads nowhere
+            isFolder = S_ISDIR(st.target.st_mode);
+            isLink = st.isLink;
         }
-        EntryStat st;
-        if (!examine(dir.get(), entry->d_name, st)) continue;  // a link that leads nowhere
+        if (!listEverything && !music && !isFolder) continue;
         ShellItem item;
         item.name = name;
         item.path = ChildPath(folder, name);
-        item.isFolder = S_ISDIR(st.target.st_mode);
-        if (!listEverything && !music && !item.isFolder) continue;
         if (IsExcluded(item.path)) continue;
-        item.isLink = st.isLink;
+        item.isFolder = isFolder;
+        item.isLink = isLink;
         const MimeTypeNames::Entry type =
-            item.isFolder ? MimeTypeNames::ForFolder() : MimeTypeNames::ForFile(name);
+            isFolder ? MimeTypeNames::ForFolder() : MimeTypeNames::ForFile(name);
         item.typeName = type.typeName;
         item.iconName = type.iconName;
-        if (item.isFolder) {
-            item.drive = DriveType(item.path);
-        } else {
-            item.size = static_cast<qint64>(st.target.st_size);
-            item.modifiedNs = modifiedNs(st.target);
-        }
+        if (isFolder) item.drive = DriveType(item.path);
         items.push_back(std::move(item));
     }
     Sort(items, sortColumn);
     return static_cast<int>(items.size());
 }
 
+void CShellFolders::ReadDetails(ShellItem& item) {
+    if (item.hasDetails) return;
+    item.hasDetails = true;
+    struct stat st {};
+    if (item.isFolder || ::stat(QFile::encodeName(item.path).constData(), &st) != 0) return;
+    item.size = static_cast<qint64>(st.st_size);
+    item.modifiedNs = modifiedNs(st);
+}
+
 void CShellFolders::Sort(std::vector<ShellItem>& items, int column) {
+    if (column == kSortSize || column == kSortModified) {
+        for (ShellItem& item : items) ReadDetails(item);
+    }
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     auto less = [&collator, column](const ShellItem& a, const ShellItem& b) {

@@ -37,7 +37,8 @@ public:
                     std::stop_token stop = {}) const;
     // A folder's entries for the file list: every entry on a removable or optical volume;
     // elsewhere ".mp3" and ".wma" files and folders (and links to folders), archives never. In
-    // ascending order of `sortColumn`; the count, or -1 as above.
+    // ascending order of `sortColumn`; the count, or -1 as above. Sizes and times are read only
+    // when the order needs them (ReadDetails reads them later).
     int EnumFiles(const QString& folder, std::vector<ShellItem>& items, int sortColumn,
                   std::stop_token stop = {}) const;
 
@@ -49,6 +50,8 @@ public:
     // True for a symbolic link whose target is a folder.
     static bool ResolvesToFolder(const QString& path);
 
+    // Reads a file's size and last write time unless they are known (following a link).
+    static void ReadDetails(ShellItem& item);
     // Ascending: volume roots first, then folders, then `column`; ties go by name. Names and type
     // names compare in the user's locale, ignoring case.
     static void Sort(std::vector<ShellItem>& items, int column);

@@ -13,10 +13,13 @@ struct ShellItem {
     bool hasSubFolders = false;  // filled in for the tree only
     // The volume kind when the item is a volume's root folder, else kUnknown.
     ui::DriveType drive = ui::DriveType::kUnknown;
-    qint64 size = 0;        // bytes; files only
-    qint64 modifiedNs = 0;  // last write time, nanoseconds since 1970 UTC; files only
-    QString typeName;       // from the MIME database
-    QString iconName;       // an icon theme name for the item's kind
+    // Size in bytes and last write time in nanoseconds since 1970 UTC, for files only; valid once
+    // hasDetails is set (CShellFolders::ReadDetails).
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    bool hasDetails = false;
+    QString typeName;  // from the MIME database
+    QString iconName;  // an icon theme name for the item's kind
 
     bool IsDriveRoot() const { return drive != ui::DriveType::kUnknown; }
 };
