@@ -11,6 +11,8 @@
 #include <ui/PcFilePane.h>
 #include <ui/ShellFolders.h>
 #include <ui/SkinContext.h>
+#include <ui/SkinList.h>
+#include <ui/SkinTree.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -18,9 +20,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHBoxLayout>
+#include <QIcon>
 #include <QItemSelectionModel>
 #include <QLocale>
 #include <QPixmap>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -69,6 +74,52 @@ bool makeDemoAlbum(const QString& folder) {
            QDir(folder).mkpath(QStringLiteral("Live 2023/Disc 1"));
 }
 
+// A transfer list of tracks as the music view shows them: six columns, MP3 and WMA icons.
+void fillTracks(QStandardItemModel& model) {
+    model.setHorizontalHeaderLabels({QStringLiteral("トラックタイトル "), QStringLiteral("№ "),
+                                     QStringLiteral("よみ "), QStringLiteral("アーティスト "),
+                                     QStringLiteral("ジャンル "), QStringLiteral("トラック№ ")});
+    model.setHeaderData(1, Qt::Horizontal, int(Qt::AlignRight), Qt::TextAlignmentRole);
+    model.setHeaderData(5, Qt::Horizontal, int(Qt::AlignCenter), Qt::TextAlignmentRole);
+    const struct {
+        const char* title;
+        const char* reading;
+        const char* artist;
+        const char* genre;
+        int tag;
+        bool wma;
+    } tracks[] = {
+        {"海辺の朝", "うみべのあさ", "港町バンド", "J-POP", 1, false},
+        {"Harbour Lights", "はーばーらいつ", "The Quay", "ロック/ポップス", 2, false},
+        {"夜明けのドライブ", "よあけのどらいぶ", "港町バンド", "J-POP", 3, true},
+        {"青い信号", "あおいしんごう", "Blue Signal", "ジャズ", 0, true},
+        {"Coastline", "こーすとらいん", "The Quay", "ロック/ポップス", 5, false},
+        {"灯台", "とうだい", "港町バンド", "演歌/民謡", 6, false},
+    };
+    const QIcon mp3(ui::SkinContext::ResourcePath("icon", QStringLiteral("track-mp3")));
+    const QIcon wma(ui::SkinContext::ResourcePath("icon", QStringLiteral("track-wma")));
+    int number = 1;
+    for (const auto& track : tracks) {
+        QList<QStandardItem*> row;
+        row << new QStandardItem(track.wma ? wma : mp3, QString::fromUtf8(track.title))
+            << new QStandardItem(QString::number(number++))
+            << new QStandardItem(QString::fromUtf8(track.reading))
+            << new QStandardItem(QString::fromUtf8(track.artist))
+            << new QStandardItem(QString::fromUtf8(track.genre))
+            << new QStandardItem(track.tag ? QString::number(track.tag) : QString());
+        model.appendRow(row);
+    }
+}
+
+// A playlist tree: the root and one child per playlist.
+void fillPlaylists(QStandardItemModel& model) {
+    auto* root = new QStandardItem(QStringLiteral("PLAYLIST"));
+    for (const char* title :
+         {"ドライブ用", "Harbour Nights", "朝の通勤", "ジャズ名盤", "New Album"})
+        root->appendRow(new QStandardItem(QString::fromUtf8(title)));
+    model.appendRow(root);
+}
+
 }  // namespace
 
 ScreenshotTour::ScreenshotTour(CMainApp& app, QString folder)
@@ -82,7 +133,8 @@ bool ScreenshotTour::Run() {
     // Nothing may wait for an answer while the pictures are taken.
     SetMessageDlgResponder(
         [](const QString&, int type) { return CMessageDlg::EscapeResult(type); });
-    const bool ok = ShootModes() && ShootDialogs() && ShootSplash() && ShootFilePane();
+    const bool ok = ShootModes() && ShootDialogs() && ShootSplash() && ShootFilePane() &&
+                    ShootLists();
     SetMessageDlgResponder({});
     return ok;
 }
@@ -191,4 +243,41 @@ bool ScreenshotTour::ShootFilePane() {
     pane.FileList()->selectionModel()->select(
         pane.Files()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     return Save(&pane, "pc-file-pane.png", 300);
+}
+
+bool ScreenshotTour::ShootLists() {
+    QStandardItemModel tracks;
+    fillTracks(tracks);
+    QWidget listWindow;
+    listWindow.resize(640, 260);
+    auto* list = new CSkinList(&listWindow);
+    (new QHBoxLayout(&listWindow))->setContentsMargins(0, 0, 0, 0);
+    listWindow.layout()->addWidget(list);
+    list->setModel(&tracks);
+    list->SetImageSize(QSize(16, 16));
+    list->SetColumnWidths({170, 30, 130, 110, 110, 60});
+    list->SetCellMode(true);
+    list->selectRow(1);
+    list->selectionModel()->select(tracks.index(2, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    list->SetCurrentCell(2, 3);
+    listWindow.show();
+    listWindow.activateWindow();
+    list->setFocus();
+    const bool listSaved = Save(&listWindow, "skin-list.png");
+
+    QStandardItemModel playlists;
+    fillPlaylists(playlists);
+    QWidget treeWindow;
+    treeWindow.resize(220, 200);
+    auto* tree = new CSkinTree(&treeWindow);
+    (new QHBoxLayout(&treeWindow))->setContentsMargins(0, 0, 0, 0);
+    treeWindow.layout()->addWidget(tree);
+    tree->setModel(&playlists);
+    tree->SetCaption(QStringLiteral("  転送リスト"));
+    tree->expandAll();
+    tree->setCurrentIndex(playlists.index(1, 0, playlists.index(0, 0)));
+    treeWindow.show();
+    const bool treeSaved = Save(&treeWindow, "skin-tree.png");
+    return listSaved && treeSaved;
 }

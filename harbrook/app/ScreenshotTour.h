@@ -1,7 +1,7 @@
 #pragma once
 // Pictures of the running program for review: the main window in each of its three modes, the
-// option dialog, a message dialog, the start-up window and the PC file pane showing a folder made
-// for the purpose, saved as PNG files.
+// option dialog, a message dialog, the start-up window, the PC file pane showing a folder made
+// for the purpose, and a skinned list and tree with demonstration rows, saved as PNG files.
 #include <QString>
 
 class CMainApp;
@@ -18,6 +18,7 @@ private:
     bool ShootDialogs();
     bool ShootSplash();
     bool ShootFilePane();
+    bool ShootLists();
 
     CMainApp& m_app;
     QString m_folder;

@@ -1,5 +1,7 @@
 #include <ui/SkinContext.h>
 
+#include <platform/MessageTarget.h>
+
 #include <QtGlobal>
 
 #include <utility>
@@ -32,6 +34,11 @@ ContextState& state() {
 }
 
 }  // namespace
+
+void SkinContext::SendCommand(int commandId) {
+    if (platform::MessageTarget* target = state().commands)
+        target->send(kWmCommand, static_cast<platform::WParam>(commandId), 0);
+}
 
 void SkinContext::SetMainFrame(QWidget* frame, platform::MessageTarget* commands) {
     state().frame = frame;

@@ -22,6 +22,8 @@ namespace ui {
 // Messages of the commands skinned buttons post (wParam = command id, lParam = 0).
 constexpr unsigned kWmCommand = platform::msg::kCommand;
 constexpr unsigned kWmSysCommand = platform::msg::kSysCommand;
+// The command a skinned list or tree sends the main frame when it gains or loses the focus.
+constexpr int kFocusChangedCommand = 32819;
 
 class SkinContext {
 public:
@@ -31,6 +33,9 @@ public:
     static void SetMainFrame(QWidget* frame, platform::MessageTarget* commands);
     static QWidget* MainFrame();
     static platform::MessageTarget* CommandTarget();
+    // Sends WM_COMMAND `commandId` (lParam 0) synchronously to the command target, when there is
+    // one.
+    static void SendCommand(int commandId);
 
     // The flags that PlayEffectSound, ZoomRectEffect and CSkinDialog consult. Null restores the
     // built-in defaults (sound and animation on, active, opaque). Not owned; must outlive its use.

@@ -29,6 +29,16 @@ inline const QColor kHintText{0x7D, 0x99, 0xBA};    // "&c" labels
 // The zoom effect's outline (drawn with XOR).
 inline const QColor kZoomOutline{0x80, 0x80, 0x80};
 
+// Skinned lists and trees.
+inline const QColor kListBorder{0xC9, 0xDE, 0xF1};      // cell borders, header band, disabled list
+inline const QColor kListRow{0x96, 0xB3, 0xD7};         // row background; tree background
+inline const QColor kListSelected{0x6B, 0x89, 0xB1};    // selected row or tree item
+inline const QColor kListDropTarget{0x6E, 0xA0, 0xD7};  // row or tree item under a drag
+inline const QColor kListSelectedText{0xFF, 0xFF, 0xFF};
+inline const QColor kListText{0x18, 0x1A, 0x16};
+inline const QColor kCellCursor{0xFF, 0xFF, 0xFF};   // frame of the current cell in cell mode
+inline const QColor kCaptionBand{0xE6, 0xE6, 0xE6};  // caption band above a tree
+
 // Mask colour of bitmap resources used as image lists.
 inline const QColor kImageListMask{0xFF, 0x00, 0xFF};
 

@@ -1,10 +1,13 @@
-// Runs every registered toolkit test class; the exit code is the number of failed classes.
+// Runs every registered toolkit test class, then the GoogleTest cases; the exit code is the number
+// of failed classes plus one when a GoogleTest case failed.
 #include "UiTestRegistry.h"
 
 #include <ui/SkinContext.h>
 
 #include <QApplication>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -20,6 +23,7 @@ bool RegisterUiTest(UiTestFactory factory) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
     // No sounds or effects unless a test asks for them.
     ui::FixedEffectSettings quiet;
     quiet.sound = false;
@@ -30,6 +34,7 @@ int main(int argc, char** argv) {
         std::unique_ptr<QObject> test(make());
         if (QTest::qExec(test.get(), argc, argv) != 0) ++failed;
     }
+    if (RUN_ALL_TESTS() != 0) ++failed;
     ui::SkinContext::SetSettings(nullptr);
     return failed;
 }
