@@ -9,6 +9,7 @@
 #include <platform/Cp932.h>
 #include <platform/Event.h>
 #include <platform/MessageTarget.h>
+#include <platform/TempName.h>
 #include <songbase/Songbase.h>
 
 #include <algorithm>
@@ -69,24 +70,48 @@ void printReport(const std::string& report) {
 
 // --- Building the transfer list ---
 
+// A source that did not make it into the transfer list, and why.
+struct NotAdded {
+    std::string path;
+    std::string reason;
+};
+
+// Adds folders (one playlist each) and loose files (the "New Album" playlist) with absolute
+// paths, so that a saved edit data file finds its music from any folder. Every file that is not
+// added is kept with its reason, and adding goes on with the next source.
 class ListBuilder {
 public:
     explicit ListBuilder(CMusicData& doc) : m_doc(doc) {}
 
-    // False once a limit was reached (nothing more can be added).
-    bool AddFolder(const fs::path& folder);
-    bool AddFile(const std::string& path);
-    bool AnyRefused() const { return m_refused; }
+    void AddFolder(const fs::path& folder);
+    void AddFile(const fs::path& file);
+    const std::vector<NotAdded>& NotAddedSources() const { return m_notAdded; }
 
 private:
     int NewPlayList(const std::string& utf8Title);
-    int Add(int list, const std::string& path);
-    void RemoveIfEmpty(int list, const std::string& title);
+    bool Add(int list, const std::string& path);
+    // Deletes the playlist of `folder` when none of its files was added, and says so.
+    void RemoveIfEmpty(int list, const std::string& folder);
+    void Refuse(const std::string& path, const std::string& reason);
 
     CMusicData& m_doc;
     int m_target = -1;  // the "New Album" playlist that loose files go to
-    bool m_refused = false;
+    std::vector<NotAdded> m_notAdded;
 };
+
+fs::path absolutePath(const fs::path& path) {
+    std::error_code ec;
+    fs::path full = fs::absolute(path, ec).lexically_normal();
+    if (!full.has_filename()) full = full.parent_path();  // "." or "dir/"
+    return full;
+}
+
+// The reason the check wrote at the end of the report's newest line.
+std::string lastReportReason(const std::string& report) {
+    std::string line = report.substr(0, report.find_last_not_of('\r') + 1);
+    line = line.substr(line.find_last_of('\r') + 1);
+    return line.substr(line.find_last_of('\t') + 1);
+}
 
 int ListBuilder::NewPlayList(const std::string& utf8Title) {
     const auto title = platform::utf8ToCp932(utf8Title);
@@ -94,57 +119,66 @@ int ListBuilder::NewPlayList(const std::string& utf8Title) {
     return CSongbase::GetPlayListCount() - 1;
 }
 
-int ListBuilder::Add(int list, const std::string& path) {
-    const int result = m_doc.AddFile(list, path);
-    if (result != 0) m_refused = true;
-    return result;
+void ListBuilder::Refuse(const std::string& path, const std::string& reason) {
+    m_notAdded.push_back({path, reason});
 }
 
-void ListBuilder::RemoveIfEmpty(int list, const std::string& title) {
+bool ListBuilder::Add(int list, const std::string& path) {
+    if (const std::string problem = cli::inputProblem(path); !problem.empty()) {
+        Refuse(path, problem);
+        return false;
+    }
+    const int result = m_doc.AddFile(list, path);
+    if (result == CMusicData::kEAbort) Refuse(path, m_doc.ErrorText());
+    if (result != 0 && result != CMusicData::kEAbort)
+        Refuse(path, lastReportReason(m_doc.ReportText()));
+    return result == 0;
+}
+
+void ListBuilder::RemoveIfEmpty(int list, const std::string& folder) {
     if (CSongbase::GetTrackCount(list) != 0) return;
     m_doc.Delete(list, -1);
-    m_doc.NoteRemovedPlayList(title);
+    m_doc.NoteRemovedPlayList(fs::path(folder).filename().string());
+    cli::reportFailure("build", folder, lastReportReason(m_doc.ReportText()));
 }
 
-bool ListBuilder::AddFolder(const fs::path& folder) {
-    fs::path full = fs::absolute(folder).lexically_normal();
-    if (!full.has_filename()) full = full.parent_path();  // "." or "dir/"
+void ListBuilder::AddFolder(const fs::path& folder) {
+    const fs::path full = absolutePath(folder);
     const std::string title = full.filename().string();
     std::vector<std::string> files;
     std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(full, ec), end; !ec && it != end; it.increment(ec)) {
         if (it->is_regular_file(ec)) files.push_back(it->path().string());
     }
+    if (ec) Refuse(full.string(), cli::systemReason(ec.value()));
     std::sort(files.begin(), files.end());
-    const int list = NewPlayList(title.empty() ? folder.string() : title);
+    const int list = NewPlayList(title.empty() ? full.string() : title);
     if (list < 0) {
-        m_refused = true;
-        return false;
+        for (const std::string& file : files) Refuse(file, m_doc.ErrorText());
+        return;
     }
-    bool goOn = true;
-    for (const std::string& file : files) {
-        if (Add(list, file) == CMusicData::kEAbort) {
-            goOn = false;
-            break;
-        }
-    }
+    for (const std::string& file : files) Add(list, file);
     m_doc.SortByTagTrackNo(list, 0);
-    RemoveIfEmpty(list, title);
-    return goOn;
+    RemoveIfEmpty(list, full.string());
 }
 
-bool ListBuilder::AddFile(const std::string& path) {
+void ListBuilder::AddFile(const fs::path& file) {
+    const std::string path = absolutePath(file).string();
     const bool created = m_target < 0;
     if (created && (m_target = NewPlayList(CMusicData::kDefaultPlayListName)) < 0) {
-        m_refused = true;
-        return false;
+        Refuse(path, m_doc.ErrorText());
+        return;
     }
-    const int result = Add(m_target, path);
+    Add(m_target, path);
     if (created && CSongbase::GetTrackCount(m_target) == 0) {
         m_doc.Delete(m_target, -1);
         m_target = -1;
     }
-    return result != CMusicData::kEAbort;
+}
+
+void printNotAdded(const std::vector<NotAdded>& sources) {
+    for (const NotAdded& n : sources)
+        cli::reportFailure("build", n.path, cli::format(cli::tr("not added: %s"), n.reason.c_str()));
 }
 
 // --- Progress on the terminal ---
@@ -173,6 +207,7 @@ private:
     int m_tracks = 0;
     std::atomic<int> m_percent{0};
     bool m_filePhase = false;
+    bool m_filesCounted = false;
     bool m_terminal = ::isatty(STDERR_FILENO) == 1;
     std::string m_shown;
 };
@@ -188,6 +223,8 @@ platform::LParam TerminalProgress::send(unsigned message, platform::WParam wPara
     } else if (message == CMusicData::kMsgFileProgress) {
         m_fileTotal = static_cast<int>(wParam);
         m_fileDone = static_cast<int>(lParam);
+        // (total, 0) follows the phase change's (1, 1): from here on the counts are the files'.
+        m_filesCounted = m_filesCounted || m_fileDone == 0;
     }
     return 0;
 }
@@ -208,7 +245,9 @@ void TerminalProgress::Draw(bool filePhase) {
     }
     std::string shown = line;
     if (m_terminal) shown = "\r" + shown + "  " + std::to_string(percent) + "%\x1b[K";
-    if (m_shown == shown) return;
+    // A log gets a line per track and stage once there is one to name.
+    const bool named = m_filePhase ? m_filesCounted && m_fileDone > 0 : m_tracks > 0;
+    if (m_shown == shown || (!m_terminal && !named)) return;
     m_shown = shown;
     std::fputs(shown.c_str(), stderr);
     if (!m_terminal) std::fputs("\n", stderr);
@@ -229,12 +268,13 @@ public:
     }
 };
 
-int runJob(CMusicData& doc, const Options& o) {
+// Decoded WAV files go to `temporaryFolder`, never into the output folder.
+int runJob(CMusicData& doc, const Options& o, const std::string& temporaryFolder) {
     platform::Event cancel;
     TerminalProgress progress;
     AlwaysYes question;
 
-    doc.PrepareJob(o.out, o.detect, &progress, &cancel, o.out, &question);
+    doc.PrepareJob(o.out, o.detect, &progress, &cancel, temporaryFolder, &question);
     doc.SetJobPause(std::chrono::milliseconds(0));  // a terminal needs no pause to show a full bar
     while (true) {
         if (cli::interruptSignal() != 0) cancel.set();
@@ -268,14 +308,9 @@ int run(const std::vector<std::string>& args) {
     ListBuilder builder(doc);
     for (const std::string& source : o.sources) {
         std::error_code ec;
-        const bool more = fs::is_directory(source, ec) ? builder.AddFolder(source)
-                                                       : builder.AddFile(source);
-        if (!more) break;
+        fs::is_directory(source, ec) ? builder.AddFolder(source) : builder.AddFile(source);
     }
-    if (builder.AnyRefused()) {
-        printReport(doc.ReportText());
-        if (!doc.ErrorText().empty()) std::fprintf(stderr, "%s\n", doc.ErrorText().c_str());
-    }
+    printNotAdded(builder.NotAddedSources());
 
     std::error_code ec;
     fs::create_directories(o.out, ec);
@@ -284,7 +319,7 @@ int run(const std::vector<std::string>& args) {
         return cli::kExitFailed;
     }
     // The job's first step is the transfer check; when it fails nothing has been written.
-    const int code = runJob(doc, o);
+    const int code = runJob(doc, o, platform::tempFolder());
     if (code == CMusicData::kNoPlayList || code == CMusicData::kEmptyPlayList ||
         code == CMusicData::kMusicFileMissing) {
         printReport(doc.ReportText());
@@ -304,6 +339,10 @@ int run(const std::vector<std::string>& args) {
     std::printf("%s\n", doc.ErrorText().c_str());
     if (!o.save.empty() && !doc.Save(o.save)) {
         std::fprintf(stderr, "%s: %s\n", o.save.c_str(), doc.ErrorText().c_str());
+        return cli::kExitFailed;
+    }
+    if (const std::size_t n = builder.NotAddedSources().size(); n > 0) {
+        cli::reportFailure("build", cli::format(cli::tr("%zu sources not added (listed above)"), n));
         return cli::kExitFailed;
     }
     return cli::kExitOk;
