@@ -1,5 +1,7 @@
 #include "DecodeContext.h"
 
+#include <algorithm>
+
 namespace soundkit {
 
 DecodeContext& DecodeContext::instance() {
@@ -7,24 +9,21 @@ DecodeContext& DecodeContext::instance() {
     return context;
 }
 
-bool DecodeContext::begin() {
-    std::lock_guard lock(m_mutex);
-    if (m_running) return false;
-    m_running = true;
-    m_stop = false;
-    return true;
-}
-
-void DecodeContext::end() {
-    std::lock_guard lock(m_mutex);
-    m_running = false;
-}
-
 bool DecodeContext::requestStop() {
     std::lock_guard lock(m_mutex);
-    if (!m_running) return false;
-    m_stop = true;
-    return true;
+    for (std::atomic<bool>* stop : m_running) stop->store(true);
+    return !m_running.empty();
+}
+
+DecodeContext::Run::Run(DecodeContext& context) : m_context(context) {
+    std::lock_guard lock(m_context.m_mutex);
+    m_context.m_running.push_back(&m_stop);
+}
+
+DecodeContext::Run::~Run() {
+    std::lock_guard lock(m_context.m_mutex);
+    auto& running = m_context.m_running;
+    running.erase(std::find(running.begin(), running.end(), &m_stop));
 }
 
 }  // namespace soundkit

@@ -1,8 +1,9 @@
 #pragma once
-// The process-wide decoder state: at most one decode runs at a time, and a stop request from
-// any thread reaches the running one.
+// The decodes running in the process: several may run at once (one per worker thread), each
+// with its own stop flag, and a stop request from any thread reaches every one of them.
 #include <atomic>
 #include <mutex>
+#include <vector>
 
 namespace soundkit {
 
@@ -10,36 +11,29 @@ class DecodeContext {
 public:
     static DecodeContext& instance();
 
-    // Claims the context for one run; false while another run holds it.
-    bool begin();
-    void end();
-    // Asks the running decode to stop; false when none is running.
+    // Asks every running decode to stop; false when none is running.
     bool requestStop();
-    // Set by requestStop until the next run begins; the decode loop and FFmpeg's I/O poll it.
-    const std::atomic<bool>& stopFlag() const { return m_stop; }
 
-    // Holds the context for the lifetime of a run.
-    class Lease {
+    // One decode, registered for its lifetime. Its stop flag is set by requestStop; the decode
+    // loop and FFmpeg's I/O poll it.
+    class Run {
     public:
-        explicit Lease(DecodeContext& context) : m_context(context), m_held(context.begin()) {}
-        ~Lease() {
-            if (m_held) m_context.end();
-        }
-        Lease(const Lease&) = delete;
-        Lease& operator=(const Lease&) = delete;
-        explicit operator bool() const { return m_held; }
+        explicit Run(DecodeContext& context);
+        ~Run();
+        Run(const Run&) = delete;
+        Run& operator=(const Run&) = delete;
+        const std::atomic<bool>& stopFlag() const { return m_stop; }
 
     private:
         DecodeContext& m_context;
-        bool m_held;
+        std::atomic<bool> m_stop = false;
     };
 
 private:
     DecodeContext() = default;
 
     std::mutex m_mutex;
-    bool m_running = false;
-    std::atomic<bool> m_stop = false;
+    std::vector<std::atomic<bool>*> m_running;
 };
 
 }  // namespace soundkit

@@ -28,6 +28,13 @@ bool formatIs(const AVFormatContext* format, const char* name) {
 
 std::uint16_t mpegFormatTag(int layer) { return layer == 3 ? kFormatTagMp3 : kFormatTagMpeg; }
 
+// The demuxers of the unit's formats, and those of the common audio files. Playlist and
+// sequence demuxers (HLS, concat, image sequences), which open further files, are never used.
+constexpr const char* kUnitFormats = "mp3,asf,wav";
+constexpr const char* kAudioFormats =
+    "mp3,asf,wav,w64,flac,ogg,matroska,webm,mov,mp4,m4a,aac,aiff,ape,wv,tta,au,caf,mpc,mpc8,"
+    "ac3,eac3,dts,amr,tak,dsf,truehd,mlp,voc,wsaud,rso,sln";
+
 }  // namespace
 
 MediaSource::MediaSource() { quietFfmpegLog(); }
@@ -43,30 +50,48 @@ int MediaSource::interruptCallback(void* opaque) {
     return Clock::now() > self->m_deadline ? 1 : 0;
 }
 
-bool MediaSource::open(const std::string& path) {
+MediaSource::OpenResult MediaSource::open(const std::string& path, Formats formats) {
     struct stat st {};
-    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return OpenResult::CannotOpen;
     m_fileSize = static_cast<std::uint64_t>(st.st_size);
 
     m_format = avformat_alloc_context();
-    if (!m_format) return false;
+    if (!m_format) return OpenResult::CannotOpen;
     m_format->interrupt_callback.callback = &MediaSource::interruptCallback;
     m_format->interrupt_callback.opaque = this;
     AVDictionary* options = nullptr;
-    av_dict_set(&options, "format_whitelist", "mp3,asf,wav", 0);
+    av_dict_set(&options, "format_whitelist",
+                formats == Formats::Unit ? kUnitFormats : kAudioFormats, 0);
     av_dict_set(&options, "protocol_whitelist", "file", 0);
     // The "file:" prefix keeps names such as "concat:x.mp3" from choosing another protocol.
     int result = avformat_open_input(&m_format, ("file:" + path).c_str(), nullptr, &options);
     av_dict_free(&options);
-    if (result < 0) return false;  // avformat_open_input freed the context
+    if (result < 0) {  // avformat_open_input freed the context
+        return result == AVERROR(EACCES) || result == AVERROR(ENOENT) ? OpenResult::CannotOpen
+                                                                      : OpenResult::NotAudio;
+    }
+    if (formats == Formats::AnyAudio) return openMainAudioStream();
 
     for (unsigned i = 0; i < m_format->nb_streams; ++i) {
         AVStream* s = m_format->streams[i];
         if (s->disposition & AV_DISPOSITION_ATTACHED_PIC) continue;
-        if (m_stream) return false;  // more than one stream
+        if (m_stream) return OpenResult::NotAudio;  // more than one stream
         m_stream = s;
     }
-    return m_stream && m_stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
+    return m_stream && m_stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO ? OpenResult::Ok
+                                                                            : OpenResult::NotAudio;
+}
+
+MediaSource::OpenResult MediaSource::openMainAudioStream() {
+    if (avformat_find_stream_info(m_format, nullptr) < 0) return OpenResult::NotAudio;
+    const int index = av_find_best_stream(m_format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    if (index < 0) return OpenResult::NotAudio;
+    m_stream = m_format->streams[index];
+    for (unsigned i = 0; i < m_format->nb_streams; ++i) {
+        if (static_cast<int>(i) != index) m_format->streams[i]->discard = AVDISCARD_ALL;
+    }
+    return OpenResult::Ok;
 }
 
 bool MediaSource::isAsf() const { return formatIs(m_format, "asf"); }

@@ -1,7 +1,8 @@
 #pragma once
 // One music file opened with libavformat, limited to what the unit can carry: a regular file,
 // read through the file protocol only, by the MP3, ASF or WAV demuxer, holding exactly one
-// audio stream (embedded cover pictures aside). Reading can be cut off by a deadline or a stop
+// audio stream (embedded cover pictures aside). For tools, the common audio containers can be
+// opened too, reading their main audio stream. Reading can be cut off by a deadline or a stop
 // flag, so no input can hang the caller.
 #include "WaveFormat.h"
 
@@ -31,7 +32,12 @@ public:
     // Reading fails once `*stop` is true.
     void setStopFlag(const std::atomic<bool>* stop) { m_stop = stop; }
 
-    bool open(const std::string& path);
+    enum class Formats {
+        Unit,      // what the unit can carry (see above)
+        AnyAudio,  // the common audio containers; the main audio stream of several streams
+    };
+    enum class OpenResult { Ok, CannotOpen, NotAudio };
+    OpenResult open(const std::string& path, Formats formats = Formats::Unit);
 
     AVFormatContext* format() const { return m_format; }
     AVStream* stream() const { return m_stream; }
@@ -56,6 +62,7 @@ public:
 
 private:
     static int interruptCallback(void* opaque);
+    OpenResult openMainAudioStream();
     const AVPacket* firstPacket();
     int readStreamPacket(AVPacket* packet);
 

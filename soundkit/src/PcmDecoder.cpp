@@ -8,6 +8,8 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
+#include <algorithm>
+
 namespace soundkit {
 namespace {
 
@@ -42,6 +44,19 @@ bool PcmDecoder::open(const AVStream* stream) {
     return avcodec_open2(m_codec, codec, nullptr) >= 0;
 }
 
+void PcmDecoder::setForm(const SoundkitPcmForm& form) {
+    m_maxChannels = form.maxChannels;
+    m_keptRates.assign(form.keptRates, form.keptRates + std::max(form.keptRateCount, 0));
+    m_otherRate = form.otherRate;
+}
+
+int PcmDecoder::outputRate(int sourceRate) const {
+    if (m_otherRate <= 0) return sourceRate;
+    const bool kept = std::find(m_keptRates.begin(), m_keptRates.end(), sourceRate) !=
+                      m_keptRates.end();
+    return kept ? sourceRate : m_otherRate;
+}
+
 bool PcmDecoder::decode(const AVPacket* packet, const Sink& sink) {
     int result = avcodec_send_packet(m_codec, packet);
     if (result == AVERROR_INVALIDDATA) return true;  // a damaged packet: skip it
@@ -70,8 +85,9 @@ bool PcmDecoder::configureConverter(const AVFrame* frame) {
         return true;
     if (frame->sample_rate <= 0 || layout.nb_channels <= 0) return false;
     if (m_outRate == 0) {  // the first frame decides the output format
-        m_outRate = frame->sample_rate;
-        m_outChannels = layout.nb_channels;
+        m_outRate = outputRate(frame->sample_rate);
+        m_outChannels = m_maxChannels > 0 ? std::min(layout.nb_channels, m_maxChannels)
+                                          : layout.nb_channels;
     }
     AVChannelLayout in = usableLayout(layout);
     AVChannelLayout out{};

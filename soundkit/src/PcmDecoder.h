@@ -2,6 +2,8 @@
 // Decodes an audio stream's packets to interleaved signed 16-bit PCM at the rate and channel
 // count of the stream's first decoded frame. Later frames in another format (a stream that
 // changes mid-way) are converted to that first format, so one WAV header describes them all.
+#include <soundkit/Soundkit.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -26,6 +28,8 @@ public:
     PcmDecoder& operator=(const PcmDecoder&) = delete;
 
     bool open(const AVStream* stream);
+    // Writes the PCM in `form` (channels, rate) instead of the first frame's own.
+    void setForm(const SoundkitPcmForm& form);
     // Decodes one packet; null drains the decoder at the end. Damaged packets are skipped.
     // False on a failure that ends the decode (no conversion possible, the sink refused).
     bool decode(const AVPacket* packet, const Sink& sink);
@@ -39,6 +43,7 @@ private:
     bool receiveFrames(const Sink& sink);
     bool convert(const AVFrame* frame, const Sink& sink);
     bool configureConverter(const AVFrame* frame);
+    int outputRate(int sourceRate) const;
     bool drainConverter(const Sink& sink);
 
     AVCodecContext* m_codec = nullptr;
@@ -50,6 +55,9 @@ private:
     std::uint64_t m_inMask = 0;
     int m_outRate = 0;
     int m_outChannels = 0;
+    int m_maxChannels = 0;  // 0: any
+    std::vector<int> m_keptRates;
+    int m_otherRate = 0;  // 0: every rate is kept
     std::vector<std::uint8_t> m_pcm;
 };
 

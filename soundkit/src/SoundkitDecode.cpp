@@ -7,22 +7,31 @@
 using soundkit::DecodeContext;
 using soundkit::WavDecoder;
 
-int CSoundkit::DecodeRun(const char* source, const char* wavPath) {
+int CSoundkit::Decode(const char* source, const char* wavPath, const SoundkitPcmForm* form,
+                      SoundkitDecodeError* error) {
     m_stop = 0;
-    bool decoded = false;
+    SoundkitDecodeError result = SoundkitDecodeError::CannotOpen;
     if (source && wavPath) {
-        DecodeContext& context = DecodeContext::instance();
-        DecodeContext::Lease lease(context);
-        if (lease) {
-            WavDecoder decoder(context.stopFlag(), [this](int percent) {
-                platform::postTo(m_target, m_progressMessage, 0, percent);
-            });
-            decoded = decoder.run(source, wavPath) && !context.stopFlag();
-        }
+        DecodeContext::Run run(DecodeContext::instance());
+        WavDecoder decoder(run.stopFlag(), [this](int percent) {
+            platform::postTo(m_target, m_progressMessage, 0, percent);
+        });
+        result = decoder.run(source, wavPath, form);
+        if (run.stopFlag() || m_stop != 0) result = SoundkitDecodeError::Stopped;
     }
     // Posted at the end of every run, whatever its outcome.
     platform::postTo(m_target, m_completionMessage, 0, 0);
-    return decoded && m_stop == 0 ? 1 : 0;
+    if (error) *error = result;
+    return result == SoundkitDecodeError::None ? 1 : 0;
+}
+
+int CSoundkit::DecodeRun(const char* source, const char* wavPath) {
+    return Decode(source, wavPath, nullptr, nullptr);
+}
+
+int CSoundkit::DecodeAnyRun(const char* source, const char* wavPath, const SoundkitPcmForm& form,
+                            SoundkitDecodeError* error) {
+    return Decode(source, wavPath, &form, error);
 }
 
 int CSoundkit::DecodeStop() {

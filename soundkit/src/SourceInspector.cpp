@@ -74,7 +74,7 @@ SourceDetails SourceInspector::inspect(const std::string& path, bool probeAudio)
 
     MediaSource source;
     source.setDeadline(MediaSource::Clock::now() + kTimeLimit);
-    if (!source.open(path)) return details;
+    if (source.open(path) != MediaSource::OpenResult::Ok) return details;
     auto format = source.isAsf() && isAsf && asf.audioFormat() ? asf.audioFormat()
                                                                : source.waveFormat();
     if (!format) return details;

@@ -32,38 +32,50 @@ void WavDecoder::reportProgress(std::int64_t time100ns, std::uint64_t duration10
     if (m_progress) m_progress(clamped);
 }
 
-bool WavDecoder::run(const std::string& source, const std::string& wavPath) {
+SoundkitDecodeError WavDecoder::run(const std::string& source, const std::string& wavPath,
+                                    const SoundkitPcmForm* form) {
+    using Error = SoundkitDecodeError;
     m_lastPercent = 0;
     MediaSource media;
     media.setStopFlag(&m_stop);
-    if (!media.open(source)) return false;
+    const MediaSource::OpenResult opened =
+        media.open(source, form ? MediaSource::Formats::AnyAudio : MediaSource::Formats::Unit);
+    if (opened == MediaSource::OpenResult::CannotOpen) return Error::CannotOpen;
+    if (opened != MediaSource::OpenResult::Ok) return m_stop ? Error::Stopped : Error::NotAudio;
     const std::uint64_t duration = media.duration100ns();
     const AVStream* stream = media.stream();
     PcmDecoder decoder;
-    if (!decoder.open(stream)) return false;
+    if (form) decoder.setForm(*form);
+    if (!decoder.open(stream)) return Error::Undecodable;
 
     WavWriter writer;
+    bool writeFailed = false;
     auto sink = [&](const std::uint8_t* data, std::size_t size) {
-        if (!writer.isOpen() && !writer.open(wavPath)) return false;
-        return writer.write(data, size);
+        writeFailed = (!writer.isOpen() && !writer.open(wavPath)) || !writer.write(data, size);
+        return !writeFailed;
     };
     std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
-    if (!packet) return false;
+    if (!packet) return Error::Undecodable;
     const std::int64_t start = stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0;
     for (;;) {
-        if (m_stop) return false;
+        if (m_stop) return Error::Stopped;
         int result = media.readPacket(packet.get());
         if (result == AVERROR_EOF) break;
-        if (result < 0) return false;
+        if (result < 0) return m_stop ? Error::Stopped : Error::Undecodable;
         std::int64_t pts = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
         if (pts != AV_NOPTS_VALUE)
-            reportProgress(av_rescale_q(pts - start, stream->time_base, AVRational{1, 10000000}), duration);
+            reportProgress(av_rescale_q(pts - start, stream->time_base, AVRational{1, 10000000}),
+                           duration);
         bool ok = decoder.decode(packet.get(), sink);
         av_packet_unref(packet.get());
-        if (!ok) return false;
+        if (!ok) return writeFailed ? Error::CannotWrite : Error::Undecodable;
     }
-    if (!decoder.decode(nullptr, sink) || m_stop || !decoder.hasOutput()) return false;
-    return writer.finish(decoder.sampleRate(), decoder.channels());
+    if (!decoder.decode(nullptr, sink))
+        return writeFailed ? Error::CannotWrite : Error::Undecodable;
+    if (m_stop) return Error::Stopped;
+    if (!decoder.hasOutput()) return Error::Undecodable;
+    return writer.finish(decoder.sampleRate(), decoder.channels()) ? Error::None
+                                                                   : Error::CannotWrite;
 }
 
 }  // namespace soundkit

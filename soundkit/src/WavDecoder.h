@@ -3,6 +3,8 @@
 // after the other, with a stop check between packets and progress by the packets' timestamps.
 // The output file is created only once the first PCM exists, so a source that cannot be
 // decoded (or converted to PCM) leaves the output path untouched.
+#include <soundkit/Soundkit.h>
+
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -17,9 +19,11 @@ public:
 
     WavDecoder(const std::atomic<bool>& stop, Progress progress);
 
-    // True when the whole source was decoded and the WAV file written; false on any failure
-    // and when stopped.
-    bool run(const std::string& source, const std::string& wavPath);
+    // None when the whole source was decoded and the WAV file written, else the failure. With
+    // a `form`, any audio file FFmpeg reads is decoded into that form; without one only the
+    // unit's formats, at their own rate and channel count.
+    SoundkitDecodeError run(const std::string& source, const std::string& wavPath,
+                            const SoundkitPcmForm* form = nullptr);
 
 private:
     void reportProgress(std::int64_t time100ns, std::uint64_t duration100ns);

@@ -237,17 +237,64 @@ TEST_F(DecodeThreadTest, StopThroughAnotherObjectAlsoFailsTheRun) {
     EXPECT_EQ(m_result, 0);
 }
 
-TEST_F(DecodeThreadTest, SecondConcurrentDecodeIsRefused) {
+TEST_F(DecodeThreadTest, DecodesRunSideBySideAndOneStopReachesAll) {
     startDecode();
-    RecordingTarget target;
-    CSoundkit second(&target, kProgress, kDone);
+    CSoundkit second;
     std::string source = mp3(44100, 2, 128000);
-    EXPECT_EQ(second.DecodeRun(source.c_str(), m_dir.file("b.wav").c_str()), 0);
-    EXPECT_FALSE(std::filesystem::exists(m_dir.file("b.wav")));
-    EXPECT_EQ(target.messages(kDone).size(), 1u);
+    EXPECT_EQ(second.DecodeRun(source.c_str(), m_dir.file("b.wav").c_str()), 1);
+    int thirdResult = -1;
+    GateTarget thirdGate;
+    std::thread third([&] {
+        CSoundkit kit(&thirdGate, kProgress, 0);
+        thirdResult = kit.DecodeRun(m_source.c_str(), m_dir.file("c.wav").c_str());
+    });
+    thirdGate.waitUntilReached();
+    EXPECT_EQ(CSoundkit().DecodeStop(), 1);
     m_gate.open();
+    thirdGate.open();
+    third.join();
     finish();
-    EXPECT_EQ(m_result, 1);
+    EXPECT_EQ(m_result, 0);
+    EXPECT_EQ(thirdResult, 0);
+}
+
+// Any audio file becomes 16-bit PCM of at most two channels at a rate of the given list.
+TEST(DecodeAny, ReadsOtherFormatsIntoTheAskedForm) {
+    const int kept[] = {22050, 44100};
+    const SoundkitPcmForm form{2, kept, 2, 44100};
+    struct {
+        std::string file;
+        int rate, channels;
+    } cases[] = {
+        {testsupport::toneFile("sk_any.flac", 22050, 1, "flac", 0, 1.0), 22050, 1},
+        {testsupport::toneFile("sk_any96.wav", 96000, 6, "pcm_s24le", 0, 1.0, "-metadata title=x"),
+         44100, 2},
+        {testsupport::toneFile("sk_any.ogg", 48000, 2, "libvorbis", 0, 1.0), 44100, 2},
+    };
+    ScratchDir dir;
+    for (const auto& c : cases) {
+        ASSERT_FALSE(c.file.empty());
+        SoundkitDecodeError error = SoundkitDecodeError::Stopped;
+        ASSERT_EQ(CSoundkit().DecodeAnyRun(c.file.c_str(), dir.file("o.wav").c_str(), form, &error),
+                  1)
+            << c.file;
+        EXPECT_EQ(error, SoundkitDecodeError::None);
+        const std::string wav = readFile(dir.file("o.wav"));
+        EXPECT_EQ(wav.substr(0, 46),
+                  expectedHeader(static_cast<std::uint32_t>(wav.size()), c.rate, c.channels));
+        EXPECT_NEAR(double(wav.size() - 46) / (2.0 * c.channels * c.rate), 1.0, 0.05) << c.file;
+    }
+    testsupport::writeCacheFile("sk_any.txt", "just text");
+    const std::pair<std::string, SoundkitDecodeError> refused[] = {
+        {dir.file("absent.flac"), SoundkitDecodeError::CannotOpen},
+        {testsupport::testCacheDir() + "/sk_any.txt", SoundkitDecodeError::NotAudio},
+    };
+    for (const auto& [file, expected] : refused) {
+        SoundkitDecodeError error = SoundkitDecodeError::None;
+        EXPECT_EQ(CSoundkit().DecodeAnyRun(file.c_str(), dir.file("o2.wav").c_str(), form, &error),
+                  0);
+        EXPECT_EQ(error, expected) << file;
+    }
 }
 
 TEST(Decode, StopWithoutARunningDecodeIsHarmless) {

@@ -24,6 +24,25 @@ enum SoundkitCheck : int {
 constexpr std::uint64_t kSoundkitMaxFileSize = 209715200;  // 200 MiB
 constexpr int kWavHeaderSize = 46;
 
+// Why DecodeAnyRun failed.
+enum class SoundkitDecodeError {
+    None,
+    CannotOpen,   // the file cannot be opened (missing, no permission, not a regular file)
+    NotAudio,     // no format FFmpeg knows, or no audio stream in it
+    Undecodable,  // no decoder for the stream, or it gives no samples
+    CannotWrite,  // the WAV file cannot be written
+    Stopped,      // DecodeStop
+};
+
+// The PCM form DecodeAnyRun writes: 16-bit samples, at most `maxChannels` channels (more are
+// mixed down), at the source's rate when it is one of `keptRates`, else at `otherRate`.
+struct SoundkitPcmForm {
+    int maxChannels = 2;
+    const int* keptRates = nullptr;
+    int keptRateCount = 0;
+    int otherRate = 44100;
+};
+
 class SOUNDKIT_API CSoundkit {
 public:
     // `target` receives the decoding messages (may be null); checks and information pass null
@@ -47,15 +66,24 @@ public:
     // channel count as the source delivers them), posting progress (wParam 0, lParam percent,
     // rising, each value once) and, at the end of every run, the completion message. The output
     // is truncated when opened and only once the source has produced PCM, so a failed open or
-    // an undecodable source leaves it untouched. 1 when decoded completely; 0 on failure, when
-    // stopped (through any object) and while another decode runs. One decode per process.
+    // an undecodable source leaves it untouched. 1 when decoded completely; 0 on failure and
+    // when stopped (through any object). Several decodes may run at once on different threads.
     int DecodeRun(const char* source, const char* wavPath);
 
-    // Stops the running decode, if any (callable from another thread). Sets this object's stop
-    // flag to 1 when there was a decode to stop, else 0. Always returns 1.
+    // As DecodeRun, for any audio file FFmpeg can read (WAV of any layout, FLAC, Ogg, MP3, WMA,
+    // AAC, ...), written in `form`. A file with several streams is decoded from its main audio
+    // stream. On failure `error` (when given) tells why.
+    int DecodeAnyRun(const char* source, const char* wavPath, const SoundkitPcmForm& form,
+                     SoundkitDecodeError* error = nullptr);
+
+    // Stops every running decode (callable from another thread). Sets this object's stop flag
+    // to 1 when there was a decode to stop, else 0. Always returns 1.
     int DecodeStop();
 
 private:
+    int Decode(const char* source, const char* wavPath, const SoundkitPcmForm* form,
+               SoundkitDecodeError* error);
+
     platform::MessageTarget* m_target;
     unsigned m_progressMessage;
     unsigned m_completionMessage;
