@@ -24,6 +24,13 @@ int SamplesPerFrame(std::uint32_t sampleRate) {
     return 0;
 }
 
+std::array<int, 9> AnalysableRates() {
+    static_assert(std::size(kRateFrames) == 9);
+    std::array<int, 9> rates{};
+    for (std::size_t i = 0; i < rates.size(); ++i) rates[i] = static_cast<int>(kRateFrames[i].rate);
+    return rates;
+}
+
 FrameGeometry MakeFrameGeometry(std::uint32_t sampleRate, int channels, int bitsPerSample) {
     FrameGeometry g;
     g.samplesPerFrame = SamplesPerFrame(sampleRate);

@@ -1,6 +1,7 @@
 #pragma once
 // How a track's PCM is cut into analysis frames: every frame lasts about 0.18576 s whatever the
 // sample rate, and is decimated to 1024 samples.
+#include <array>
 #include <cstdint>
 
 namespace mood {
@@ -16,6 +17,8 @@ struct FrameGeometry {
 
 // Samples per frame for a sample rate; 0 when the rate is not one of the nine supported.
 int SamplesPerFrame(std::uint32_t sampleRate);
+// The nine supported sample rates, rising.
+std::array<int, 9> AnalysableRates();
 
 FrameGeometry MakeFrameGeometry(std::uint32_t sampleRate, int channels, int bitsPerSample);
 

@@ -9,6 +9,10 @@ namespace mood {
 // rather than cut to a different name.
 constexpr int kMaxPath = 4096;
 
+// The detector's version: part of every cached result's key. Raise it with any change that can
+// alter a result, so that results of the old detector are not taken for those of the new.
+constexpr std::uint32_t kDetectorVersion = 1;
+
 constexpr int kMaxFrames = 1937;            // about 360 s of a track, always from its beginning
 constexpr float kFrameSeconds = 0.1857596f; // 8192 / 44100: every frame, whatever the rate
 constexpr int kMinDurationMs = 60000;
