@@ -1,100 +1,33 @@
 // harbrook-cli detect: the mood detection of each music file, as the music transfer would store
-// it. MP3 and WMA files are decoded to a temporary WAV file first (deleted afterwards); a .wav
-// file is analysed as it is.
+// it. Any audio file is accepted: WAV files the detector reads are analysed as they are, every
+// other file is decoded to a temporary WAV file first (deleted afterwards). Several files are
+// analysed at once (--jobs), results are kept in the mood result cache (--no-cache bypasses
+// it), and the rows come out in argument order.
 #include "Command.h"
 #include "FileListArgs.h"
 #include "Interrupt.h"
 #include "Messages.h"
+#include "OrderedWork.h"
+#include "TrackDetection.h"
 
+#include <mood/MoodCache.h>
 #include <mood/MoodDetector.h>
 #include <soundkit/Soundkit.h>
 
 #include <platform/Event.h>
-#include <platform/TempName.h>
 
-#include <atomic>
-#include <cctype>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <string>
-#include <thread>
+#include <vector>
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: harbrook-cli detect [--tsv] FILE...\n"
-    "  --tsv  path, return code (-1: not decoded), analysis status and the 38 result words,\n"
-    "         tab-separated, one line per file\n";
-constexpr int kNotDecoded = -1;
+    "usage: harbrook-cli detect [--tsv] [--jobs N] [--no-cache] FILE...\n";
 
-struct Detection {
-    int code = kNotDecoded;
-    std::int32_t status = 0;
-    mood::MoodResult result{};
-};
-
-bool isWave(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string ext = path.substr(path.size() - 4);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext == ".wav";
-}
-
-// Detection can only be cancelled when it reports its end somewhere; nothing listens here.
-class Silent : public platform::MessageTarget {
-public:
-    void post(unsigned, platform::WParam, platform::LParam) override {}
-    platform::LParam send(unsigned, platform::WParam, platform::LParam) override { return 0; }
-};
-constexpr unsigned kCompletionMessage = 1;
-
-// Runs `work` on a worker thread; a signal meanwhile calls `stop` once, and the work ends early.
-void runStoppable(const std::function<void()>& work, const std::function<void()>& stop) {
-    std::atomic<bool> done{false};
-    std::thread worker([&] {
-        work();
-        done.store(true);
-    });
-    bool stopped = false;
-    while (!done.load()) {
-        if (!stopped && cli::interruptSignal() != 0) {
-            stop();
-            stopped = true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    worker.join();
-}
-
-Detection detect(mood::MoodDetector& detector, const std::string& path) {
-    Detection d;
-    std::string wav = path;
-    if (!isWave(path)) {
-        // Created exclusively: a planted file or link is never written through.
-        wav = platform::tempFileName(platform::tempFolder(), "$$$", 0);
-        if (wav.empty()) return d;
-        CSoundkit kit;
-        bool decoded = false;
-        runStoppable([&] { decoded = kit.DecodeRun(path.c_str(), wav.c_str()) == 1; },
-                     [&] { kit.DecodeStop(); });
-        if (!decoded || cli::interruptSignal() != 0) {
-            std::remove(wav.c_str());
-            return d;
-        }
-    }
-    Silent silent;
-    platform::Event cancel;
-    runStoppable(
-        [&] {
-            d.code = detector.Detect(wav.c_str(), &d.result, &d.status, &silent, 0,
-                                     kCompletionMessage, &cancel);
-        },
-        [&] { cancel.set(); });
-    if (wav != path) std::remove(wav.c_str());
-    return d;
-}
+using cli::Detection;
+using cli::kNotDecoded;
 
 void printTsv(const std::string& path, const Detection& d) {
     std::printf("%s\t%d\t%d", cli::printable(path).c_str(), d.code, d.status);
@@ -120,13 +53,31 @@ std::string clock(int seconds) {
     return buffer;
 }
 
-const char* codeText(int code) {
-    switch (code) {
-    case kNotDecoded: return cli::tr("cannot be decoded");
-    case mood::kDetectOpenFailed: return cli::tr("cannot be opened");
-    case mood::kDetectBadHeader: return cli::tr("not a WAV file the detector can read");
-    case mood::kDetectTooShort: return cli::tr("shorter than 60 seconds");
-    default: return cli::tr("not analysed");
+const char* decodeErrorText(SoundkitDecodeError error) {
+    switch (error) {
+        case SoundkitDecodeError::NotAudio:
+            return cli::tr("not an audio file FFmpeg can read");
+        case SoundkitDecodeError::Undecodable:
+            return cli::tr("its audio cannot be decoded");
+        case SoundkitDecodeError::CannotWrite:
+            return cli::tr("the temporary WAV file cannot be written (TMPDIR)");
+        default:
+            return cli::tr("cannot be decoded");
+    }
+}
+
+const char* codeText(const Detection& d) {
+    switch (d.code) {
+        case kNotDecoded:
+            return decodeErrorText(d.decodeError);
+        case mood::kDetectOpenFailed:
+            return cli::tr("cannot be opened");
+        case mood::kDetectBadHeader:
+            return cli::tr("not a WAV file the detector can read");
+        case mood::kDetectTooShort:
+            return cli::tr("shorter than 60 seconds");
+        default:
+            return cli::tr("not analysed");
     }
 }
 
@@ -134,8 +85,7 @@ const char* codeText(int code) {
 void printReadable(const std::string& path, const Detection& d) {
     if (d.code != mood::kDetectCompleted) {
         std::fflush(stdout);
-        std::fprintf(stderr, "%s: [%d] %s\n", cli::printable(path).c_str(), d.code,
-                     codeText(d.code));
+        std::fprintf(stderr, "%s: [%d] %s\n", cli::printable(path).c_str(), d.code, codeText(d));
         return;
     }
     if (d.status != mood::kStatusSuccess) {
@@ -152,35 +102,50 @@ void printReadable(const std::string& path, const Detection& d) {
                 clock(w[mood::kWordSectionEndTime]).c_str());
 }
 
+void print(const std::string& path, const Detection& d, bool tsv) {
+    if (!d.problem.empty()) {
+        std::fflush(stdout);
+        cli::reportFailure("detect", path, d.problem);
+        if (!tsv) return;
+    }
+    tsv ? printTsv(path, d) : printReadable(path, d);
+}
+
 int run(const std::vector<std::string>& args) {
     cli::FileListArgs parsed;
-    if (!cli::parseFileListArgs(args, "detect", kUsage, parsed)) return cli::kExitUsage;
-    const bool tsv = parsed.tsv;
+    if (!cli::parseFileListArgs(args, "detect", kUsage, parsed, cli::kWithJobs | cli::kWithNoCache))
+        return cli::kExitUsage;
     const std::vector<std::string>& files = parsed.files;
-    // The detector is large (fixed buffers for the longest track): one on the heap for all files.
-    auto detector = std::make_unique<mood::MoodDetector>();
+    const int workers = std::min<int>(parsed.jobs, static_cast<int>(files.size()));
+    std::unique_ptr<mood::MoodCache> cache;
+    if (!parsed.noCache) cache = std::make_unique<mood::MoodCache>();
+    platform::Event cancel;
+    std::vector<std::unique_ptr<cli::TrackDetection>> detections;
+    for (int w = 0; w < workers; ++w)
+        detections.push_back(std::make_unique<cli::TrackDetection>(cache.get(), cancel));
+
     cli::InterruptGuard interrupts;
     bool allAnalysed = true;
-    for (const auto& path : files) {
-        if (const std::string problem = cli::inputProblem(path); !problem.empty()) {
-            cli::reportFailure("detect", path, problem);
-            allAnalysed = false;
-            if (tsv)
-                printTsv(path, Detection{isWave(path) ? mood::kDetectOpenFailed : kNotDecoded});
-            continue;
-        }
-        const Detection d = detect(*detector, path);
-        if (cli::interruptSignal() != 0) break;
-        allAnalysed = allAnalysed && d.code == mood::kDetectCompleted &&
-                      d.status == mood::kStatusSuccess;
-        tsv ? printTsv(path, d) : printReadable(path, d);
-    }
+    cli::runInOrder<Detection>(
+        files.size(), workers,
+        [&](std::size_t i, int worker) { return detections[worker]->Run(files[i]); },
+        [&](std::size_t i, const Detection& d) {
+            allAnalysed =
+                allAnalysed && d.code == mood::kDetectCompleted && d.status == mood::kStatusSuccess;
+            print(files[i], d, parsed.tsv);
+        },
+        [] { return cli::interruptSignal() != 0; },
+        [&] {
+            cancel.set();
+            CSoundkit().DecodeStop();
+        });
     std::fflush(stdout);
+    if (cache) cache->Prune();
     if (cli::interruptSignal() != 0) return cli::interruptedExitCode();
     return allAnalysed ? cli::kExitOk : cli::kExitFailed;
 }
 
 }  // namespace
 
-HARBROOK_CLI_COMMAND(detect, "detect", "detect [--tsv] FILE...",
+HARBROOK_CLI_COMMAND(detect, "detect", "detect [--tsv] [--jobs N] [--no-cache] FILE...",
                      "mood detection (keys, chord changes, pulse, highlight) of each file", run);

@@ -7,6 +7,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cache="${HARBROOK_TEST_CACHE:-$work}/cli_detect"
 mkdir -p "$cache"
+export XDG_CACHE_HOME="$work/xdg-cache"  # the mood result cache of this test only
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -28,6 +29,11 @@ make_audio cmajor.wav 90 -c:a pcm_s16le
 make_audio short.wav 10 -c:a pcm_s16le
 make_audio cmajor.mp3 90 -ar 44100 -ac 2 -c:a libmp3lame -b:a 128000
 make_audio long.mp3 240 -ar 22050 -ac 1 -c:a libmp3lame -b:a 32000
+make_audio cmajor.flac 90 -c:a flac
+make_audio cmajor8.wav 90 -c:a pcm_u8
+# What ffmpeg writes by default: a LIST chunk before the samples, which the detector refuses.
+[ -s "$cache/listchunk.wav" ] || ffmpeg -hide_banner -loglevel error -nostdin -y \
+    -i "$cache/cmajor.wav" -c:a pcm_s24le "$cache/listchunk.wav"
 
 # TSV: path, return code, analysis status, 38 words; key 1 is C (3) major (0).
 line=$("$cli" detect --tsv "$cache/cmajor.wav")
@@ -38,6 +44,32 @@ IFS=$'\t' read -r -a f <<<"$line"
 [ "${f[4]} ${f[5]}" = "3 0" ] || fail "key 1 should be C major: $line"
 [ "${f[20]}" = 1 ] || fail "section count: $line"
 [ $(( f[25] - f[21] )) = 75 ] || fail "highlight end must be start + 75: $line"
+
+# Any audio file: an ffmpeg-default WAV (LIST chunk, 24 bits), FLAC and 8-bit mono WAV give the
+# key of the 16-bit original; --jobs 2 prints the rows in argument order, as --jobs 1 does.
+out1=$("$cli" detect --tsv --jobs 1 --no-cache "$cache/listchunk.wav" "$cache/cmajor.flac" "$cache/cmajor8.wav")
+out2=$("$cli" detect --tsv --jobs 2 --no-cache "$cache/listchunk.wav" "$cache/cmajor.flac" "$cache/cmajor8.wav")
+[ "$out1" = "$out2" ] || fail "--jobs 2 differs from --jobs 1:
+$out1
+---
+$out2"
+[ "$(cut -f1 <<<"$out2" | tr '\n' ' ')" = "$cache/listchunk.wav $cache/cmajor.flac $cache/cmajor8.wav " ] \
+    || fail "rows not in argument order: $out2"
+[ "$(cut -f2-6 <<<"$out2" | sort -u)" = "$(printf '0\t3328\t1\t3\t0')" ] \
+    || fail "every form should give C major: $out2"
+
+# The cache: a second run, of a copy, gives the same words without decoding (no temporary folder
+# is usable), and a damaged entry is replaced.
+fresh=$("$cli" detect --tsv --no-cache "$cache/cmajor.mp3" | cut -f2-)
+first=$("$cli" detect --tsv "$cache/cmajor.mp3" | cut -f2-)
+entry=$(ls "$XDG_CACHE_HOME"/harbrook/mood/*-"$(printf %x "$(stat -c %s "$cache/cmajor.mp3")")"-v*.mood)
+[ "$(wc -w <<<"$entry")" = 1 ] || fail "one cache entry expected: $entry"
+cp "$cache/cmajor.mp3" "$work/copy.mp3"
+second=$(TMPDIR=/nonexistent "$cli" detect --tsv "$work/copy.mp3" | cut -f2-)
+[ "$fresh" = "$first" ] && [ "$first" = "$second" ] || fail "cache hit differs from a fresh analysis"
+printf 'garbage' > "$entry"
+third=$("$cli" detect --tsv "$cache/cmajor.mp3" | cut -f2-)
+[ "$third" = "$fresh" ] && [ "$(stat -c %s "$entry")" = 192 ] || fail "damaged entry not replaced"
 
 # Refusals: too short (3), missing (1); status 0 and a zero result; exit status 1.
 out=$("$cli" detect --tsv "$cache/short.wav" "$work/absent.wav" 2>"$work/err") && rc=0 || rc=$?
