@@ -70,11 +70,16 @@ protected:
 
     void commitData(QWidget* editor) override { m_edit.Commit(editor); }
 
-    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint) override {
+    // An edit has ended and its handler has run; `hint` tells how the editor was left
+    // (SubmitModelCache: Enter).
+    virtual void EditClosed(QAbstractItemDelegate::EndEditHint hint) { (void)hint; }
+
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override {
         // Qt's own moves to the next cell are not wanted; the handler runs once the editor is gone.
         View::closeEditor(editor, QAbstractItemDelegate::NoHint);
         m_edit.Finish(this->model());
         this->viewport()->update();
+        EditClosed(hint);
     }
 
     void focusInEvent(QFocusEvent* event) override {

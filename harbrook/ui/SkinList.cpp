@@ -175,6 +175,15 @@ ui::CellEditor::Kind CSkinList::EditorKind(const QModelIndex& index) const {
     return m_delegate->ColumnEditor(index.column()).kind;
 }
 
+void CSkinList::EditClosed(QAbstractItemDelegate::EndEditHint hint) {
+    if (!m_cellMode || !m_enterMovesDown || hint != QAbstractItemDelegate::SubmitModelCache) return;
+    const QModelIndex below = model()->index(CurrentRow() + 1, CurrentColumn(), rootIndex());
+    if (!below.isValid()) return;
+    selectionModel()->setCurrentIndex(
+        below, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(below);
+}
+
 QList<int> CSkinList::SelectedRows() const {
     QList<int> rows;
     if (!selectionModel()) return rows;

@@ -62,6 +62,9 @@ public:
     void SetCellMode(bool on);
     bool CellMode() const { return m_cellMode; }
     void SetTabNavigation(bool on);
+    // Enter in a cell editor commits and moves the cell cursor (and the selection) down a row,
+    // as in a spreadsheet.
+    void SetEnterMovesDown(bool on) { m_enterMovesDown = on; }
     int CurrentRow() const;
     int CurrentColumn() const;
     // Moves the cell cursor to the nearest eligible column starting at `column` and going away
@@ -95,6 +98,7 @@ protected:
     void changeEvent(QEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     ui::CellEditor::Kind EditorKind(const QModelIndex& index) const override;
+    void EditClosed(QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void ApplyRowHeight();
@@ -108,4 +112,5 @@ private:
     QList<int> m_widths;      // as last set, applied to columns as they appear
     QList<int> m_ineligible;  // columns the cell cursor skips
     bool m_cellMode = false;
+    bool m_enterMovesDown = false;
 };

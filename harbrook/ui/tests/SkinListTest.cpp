@@ -116,6 +116,20 @@ TEST_F(SkinListTest, EndEditHandlerRefusesOrRewritesAndBeginHandlerRefuses) {
     EXPECT_FALSE(list.IsEditing());
 }
 
+TEST_F(SkinListTest, EnterMovesTheCellCursorDownWhenAsked) {
+    list.SetColumnEditor(2, ui::CellEditor::Text());
+    list.SetCellMode(true);
+    list.SetEnterMovesDown(true);
+    for (int row : {1, 4}) {
+        ASSERT_TRUE(list.EditCell(row, 2));
+        QTest::keyClick(qobject_cast<QLineEdit*>(editor(row, 2)), Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(list.CurrentRow(), 4);  // the last row has nothing below
+    EXPECT_EQ(list.SelectedRows(), (QList<int>{2}));
+    EXPECT_EQ(list.CurrentColumn(), 2);
+}
+
 TEST_F(SkinListTest, EditorKinds) {
     list.SetColumnEditor(0, ui::CellEditor::DropDown({QString(), QStringLiteral("#Playlist"),
                                                       QStringLiteral("#Track")}));
