@@ -1,8 +1,9 @@
 // myDB store: load, check and save of a full 10000-row file. The file is the one named by
 // HARBROOK_MYDB_BENCH_FILE (bench/mydb.sh passes the file it also converts with iconv), or a
 // generated one. `MydbBench --write-sample FILE` writes the generated file and exits.
+#include "MydbSample.h"
+
 #include <mydb/MyDbData.h>
-#include <platform/Cp932.h>
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -13,32 +14,6 @@
 #include <string>
 
 namespace {
-
-// 100 playlists of 99 tracks: 10000 rows with Japanese titles, readings, genres and years.
-std::string sampleFile() {
-    auto cp = [](const std::string& utf8) { return platform::utf8ToCp932(utf8).value(); };
-    const std::string album = cp("アルバムのタイトル"), albumReading = cp("あるばむのたいとる");
-    const std::string artist = cp("アーティスト名"), artistReading = cp("あーてぃすとめい");
-    const std::string song = cp("曲のタイトル　その"), songReading = cp("きょくのたいとる");
-    std::string text;
-    for (int p = 1; p <= 100; ++p) {
-        text += "#Playlist\t99\t" + album + std::to_string(p) + "\t" + albumReading + "\t" +
-                artist + "\t" + std::to_string(p % 15 + 1) + "\t" + std::to_string(1950 + p) +
-                "\t" + artistReading + "\t" + album + "\r\n";
-        for (int t = 1; t <= 99; ++t) {
-            text += "#Track\t" + std::to_string(t) + "\t" + song + std::to_string(t) + "\t" +
-                    songReading + "\t" + artist + "\t" + std::to_string(t % 15 + 1) + "\r\n";
-        }
-    }
-    return text;
-}
-
-bool writeBytes(const std::string& path, const std::string& bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
-}
 
 const std::string& benchFolder() {
     static const std::string folder = [] {
@@ -52,7 +27,7 @@ const std::string& inputFile() {
     static const std::string path = [] {
         if (const char* given = std::getenv("HARBROOK_MYDB_BENCH_FILE")) return std::string(given);
         std::string generated = benchFolder() + "/MYDB.txt";
-        writeBytes(generated, sampleFile());
+        benchsample::writeBytes(generated, benchsample::myDbFile());
         return generated;
     }();
     return path;
@@ -105,7 +80,7 @@ BENCHMARK(BM_MydbLoadCheckSave)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--write-sample") == 0)
-        return writeBytes(argv[2], sampleFile()) ? 0 : 1;
+        return benchsample::writeBytes(argv[2], benchsample::myDbFile()) ? 0 : 1;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

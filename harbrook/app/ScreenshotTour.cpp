@@ -1,11 +1,15 @@
 #include "ScreenshotTour.h"
 
+#include <mydb/view/MyDbTableModel.h>
+#include <mydb/view/MyDbView.h>
 #include <shell/CommandIds.h>
 #include <shell/gui/AppData.h>
 #include <shell/gui/MainApp.h>
 #include <shell/gui/MessageDlg.h>
 #include <shell/gui/OptionDlg.h>
 #include <shell/gui/SplashWnd.h>
+#include <shell/gui/TextAdapter.h>
+#include <shell/gui/ViewContainer.h>
 
 #include <platform/MessageTarget.h>
 #include <ui/PcFilePane.h>
@@ -16,6 +20,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -23,7 +28,9 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLocale>
+#include <QPainter>
 #include <QPixmap>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
@@ -120,6 +127,39 @@ void fillPlaylists(QStandardItemModel& model) {
     model.appendRow(root);
 }
 
+// Two albums of the unit's myDB with their tracks, and a blank row between them.
+void fillMyDb(CMyDbData& store) {
+    const std::vector<std::vector<const char*>> rows = {
+        {"#Playlist", "3", "港町ストーリー", "みなとまちすとーりー", "港町バンド", "J-POP", "2004",
+         "みなとまちばんど", "港町物語"},
+        {"#Track", "1", "海辺の朝", "うみべのあさ", "港町バンド", "J-POP"},
+        {"#Track", "2", "夜明けのドライブ", "よあけのどらいぶ", "港町バンド", "J-POP"},
+        {"#Track", "3", "灯台", "とうだい", "港町バンド", "演歌/民謡"},
+        {},
+        {"#Playlist", "2", "Harbour Lights", "はーばーらいつ", "The Quay", "ロック/ポップス",
+         "1998", "ざきー", " "},
+        {"#Track", "1", "Coastline", "こーすとらいん", "The Quay", "ロック/ポップス"},
+        {"#Track", "2", "青い信号", "あおいしんごう", "Blue Signal", "ジャズ"},
+    };
+    store.RemoveAllRows();
+    for (const auto& fields : rows) {
+        MyDbRow row = mydb::blankRow();
+        for (std::size_t f = 0; f < fields.size(); ++f) {
+            mydb::setField(row, static_cast<MyDbField>(f), toCp932(QString::fromUtf8(fields[f])));
+        }
+        store.InsertRow(store.GetRowCount(), row);
+    }
+}
+
+// The window's picture with `over` (a popup or dialog window) drawn where it stands on screen.
+QPixmap composed(QWidget* window, QWidget* over) {
+    QPixmap picture = window->grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(over->mapToGlobal(QPoint(0, 0)) - window->mapToGlobal(QPoint(0, 0)),
+                       over->grab());
+    return picture;
+}
+
 }  // namespace
 
 ScreenshotTour::ScreenshotTour(CMainApp& app, QString folder)
@@ -133,16 +173,20 @@ bool ScreenshotTour::Run() {
     // Nothing may wait for an answer while the pictures are taken.
     SetMessageDlgResponder(
         [](const QString&, int type) { return CMessageDlg::EscapeResult(type); });
-    const bool ok = ShootModes() && ShootDialogs() && ShootSplash() && ShootFilePane() &&
-                    ShootLists();
+    const bool ok = ShootModes() && ShootMyDb() && ShootDialogs() && ShootSplash() &&
+                    ShootFilePane() && ShootLists();
     SetMessageDlgResponder({});
     return ok;
 }
 
 bool ScreenshotTour::Save(QWidget* window, const char* name, int settleMs) {
     settle(settleMs);
+    return SavePicture(window->grab(), name);
+}
+
+bool ScreenshotTour::SavePicture(const QPixmap& picture, const char* name) {
     const QString path = QDir(m_folder).filePath(QString::fromLatin1(name));
-    if (!window->grab().save(path, "PNG")) {
+    if (!picture.save(path, "PNG")) {
         std::fprintf(stderr, "harbrook: cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -165,6 +209,55 @@ bool ScreenshotTour::ShootModes() {
         if (!Save(frame, mode.name, 800)) return false;
     }
     return true;
+}
+
+bool ScreenshotTour::ShootMyDb() {
+    QWidget* frame = m_app.MainWindow();
+    auto* container = frame ? frame->findChild<CViewContainer*>() : nullptr;
+    auto* view = container ? qobject_cast<CMyDbView*>(container->View(1)) : nullptr;
+    if (!view) return false;
+    CMyDbData& store = theAppData().m_MyDbData;
+    fillMyDb(store);
+    m_app.FrameTarget()->send(ui::kWmCommand, cmd::kModeMyDb, 0);
+    view->onCommand(cmd::kUpdate);
+    CSkinList* grid = view->Grid();
+    grid->selectionModel()->select(
+        QItemSelection(view->Model()->index(1, 0), view->Model()->index(3, 0)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    grid->SetCurrentCell(2, 2);
+    grid->setFocus();
+    bool ok = Save(frame, "mydb-view.png", 800);
+
+    // The genre drop-down of a track row, open.
+    grid->selectionModel()->select(view->Model()->index(6, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    grid->EditCell(6, 5);
+    settle(300);
+    auto* combo = grid->findChild<QComboBox*>();
+    QWidget* popup = combo ? combo->view()->window() : nullptr;
+    if (popup && popup->isVisible()) {
+        ok = SavePicture(composed(frame, popup), "mydb-dropdown.png") && ok;
+        combo->hidePopup();
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(combo, &escape);
+    } else {
+        std::fprintf(stderr, "harbrook: the genre drop-down did not open\n");
+        ok = false;
+    }
+    grid->setFocus();
+    settle(100);
+
+    CMessageDlg refused(QString::fromUtf8(MyDbEditor::kRejectedText), CMessageDlg::kInformation,
+                        frame);
+    refused.show();
+    settle(300);
+    ok = SavePicture(composed(frame, &refused), "mydb-refused.png") && ok;
+    refused.hide();
+
+    store.RemoveAllRows();
+    store.SetModified(false);
+    view->onCommand(cmd::kUpdate);
+    return ok;
 }
 
 bool ScreenshotTour::ShootDialogs() {

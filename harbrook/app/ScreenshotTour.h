@@ -1,7 +1,8 @@
 #pragma once
 // Pictures of the running program for review: the main window in each of its three modes, the
-// option dialog, a message dialog, the start-up window, the PC file pane showing a folder made
-// for the purpose, and a skinned list and tree with demonstration rows, saved as PNG files.
+// myDB grid with rows, a selection, an open drop-down and a refused edit, the option dialog,
+// a message dialog, the start-up window, the PC file pane showing a folder made for the
+// purpose, and a skinned list and tree with demonstration rows, saved as PNG files.
 #include <QString>
 
 class CMainApp;
@@ -14,7 +15,9 @@ public:
 
 private:
     bool Save(class QWidget* window, const char* name, int settleMs = 100);
+    bool SavePicture(const class QPixmap& picture, const char* name);
     bool ShootModes();
+    bool ShootMyDb();
     bool ShootDialogs();
     bool ShootSplash();
     bool ShootFilePane();

@@ -3,8 +3,10 @@
 //   --screenshots DIR   start as usual, save pictures of the windows into DIR and end
 #include "ScreenshotTour.h"
 
+#include <mydb/view/MyDbView.h>
 #include <shell/gui/AppData.h>
 #include <shell/gui/MainApp.h>
+#include <shell/gui/ViewContainer.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -53,6 +55,10 @@ int main(int argc, char** argv) {
     CAppData& data = theAppData();
     if (!options.settings.isEmpty()) data.SetIniPath(options.settings.toStdString());
 
+    CViewContainer::SetViewMaker(1, [](CAppData& appData) {
+        auto* view = new CMyDbView(appData);
+        return CViewContainer::MadeView{view, view};
+    });
     CMainApp app(data);
     const bool screenshots = !options.screenshots.isEmpty();
     if (screenshots) {

@@ -1,6 +1,7 @@
 #include <mydb/view/MyDbTableModel.h>
 
 #include <shell/gui/TextAdapter.h>
+#include <ui/SkinRoles.h>
 
 MyDbTableModel::MyDbTableModel(const CMyDbData& store, QObject* parent)
     : QAbstractTableModel(parent), m_store(store), m_grid(store), m_items(m_grid.ItemCount()) {}
@@ -45,7 +46,9 @@ int MyDbTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant MyDbTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+    if (!index.isValid()) return {};
+    if (role == ui::role::kItemData && index.column() == 0) return ItemData(index.row());
+    if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
     MyDbRow row;
     if (!m_store.GetRow(m_grid.ItemRow(index.row()), row)) return QString();
     return fromCp932(MyDbGrid::CellText(row, index.column()));

@@ -50,17 +50,8 @@ bool CMenuBar::onCommand(int id) {
 
 std::vector<CSkinPopupMenu::Entry> CMenuBar::BuildEntries(int index) const {
     const int mode = m_hooks.activeMode ? m_hooks.activeMode() : 0;
-    std::vector<CSkinPopupMenu::Entry> entries;
-    for (const MenuItem& item : MenuResources::Popup(MenuResources::MenuIdForMode(mode), index)) {
-        CSkinPopupMenu::Entry entry;
-        entry.id = item.id;
-        if (!item.IsSeparator()) {
-            entry.text = QString::fromUtf8(item.text);
-            entry.enabled = m_hooks.commandEnabled ? m_hooks.commandEnabled(item.id) : true;
-        }
-        entries.push_back(std::move(entry));
-    }
-    return entries;
+    return CSkinPopupMenu::EntriesOf(MenuResources::Popup(MenuResources::MenuIdForMode(mode), index),
+                                     m_hooks.commandEnabled);
 }
 
 void CMenuBar::OpenMenu(int index) {

@@ -32,6 +32,21 @@ CSkinPopupMenu::CSkinPopupMenu(QWidget* parent) : QWidget(parent, Qt::Popup) {
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
+std::vector<CSkinPopupMenu::Entry> CSkinPopupMenu::EntriesOf(
+    const MenuPopup& popup, const std::function<bool(int id)>& enabled) {
+    std::vector<Entry> entries;
+    for (const MenuItem& item : popup) {
+        Entry entry;
+        entry.id = item.id;
+        if (!item.IsSeparator()) {
+            entry.text = QString::fromUtf8(item.text);
+            entry.enabled = enabled ? enabled(item.id) : true;
+        }
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
 void CSkinPopupMenu::SetEntries(std::vector<Entry> entries) {
     m_entries = std::move(entries);
     m_current = -1;

@@ -2,9 +2,12 @@
 // CSkinPopupMenu: the skinned popup that the menu bar opens. It lists the items of one menu popup
 // with their enabled and checked states, reports the chosen command, and reports the left and right
 // arrow keys so that the menu bar can open the neighbouring menu instead.
+#include <shell/gui/MenuResources.h>
+
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class CSkinPopupMenu : public QWidget {
@@ -19,6 +22,10 @@ public:
     };
 
     explicit CSkinPopupMenu(QWidget* parent = nullptr);
+
+    // The entries of a menu popup, each enabled as `enabled` says.
+    static std::vector<Entry> EntriesOf(const MenuPopup& popup,
+                                        const std::function<bool(int id)>& enabled);
 
     void SetEntries(std::vector<Entry> entries);
     const std::vector<Entry>& Entries() const { return m_entries; }
