@@ -1,5 +1,6 @@
 #include <mydb/MyDbData.h>
 
+#include <mydb/tests/TestRows.h>
 #include <platform/Cp932.h>
 #include <testsupport/ScratchDir.h>
 
@@ -9,8 +10,8 @@
 
 #include <cstring>
 #include <filesystem>
-#include <tuple>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using testsupport::readFile;
@@ -18,17 +19,8 @@ using testsupport::writeFile;
 
 namespace {
 
-std::string cp(const std::string& utf8) {
-    return platform::utf8ToCp932(utf8).value();
-}
-
-// A row from UTF-8 texts in field order; missing fields are empty.
-MyDbRow makeRow(std::vector<std::string> fields) {
-    MyDbRow row = mydb::blankRow();
-    for (std::size_t f = 0; f < fields.size(); ++f)
-        mydb::setField(row, static_cast<MyDbField>(f), cp(fields[f]));
-    return row;
-}
+using testrows::cp;
+using testrows::makeRow;
 
 bool sameRow(const MyDbRow& a, const MyDbRow& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
@@ -381,8 +373,9 @@ TEST_F(MyDbDataTest, TextThatIsNotCodePage932IsRefusedNamingItsLine) {
         writeFile(dir.file("in.txt"), text);
         EXPECT_FALSE(store.Load(dir.file("in.txt")));
         EXPECT_EQ(store.ResultCode(), CMyDbData::kNotCodePage932);
-        EXPECT_EQ(store.ErrorText(),
-                  std::string(line) + "：シフトJISのテキストではないため、myDBとして読み込めません。");
+        EXPECT_EQ(
+            store.ErrorText(),
+            std::string(line) + "：シフトJISのテキストではないため、myDBとして読み込めません。");
         EXPECT_EQ(store.GetRowCount(), 1);
     }
 }

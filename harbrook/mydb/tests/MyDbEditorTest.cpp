@@ -1,6 +1,6 @@
 #include <mydb/MyDbEditor.h>
 
-#include <platform/Cp932.h>
+#include <mydb/tests/TestRows.h>
 #include <testsupport/ScratchDir.h>
 
 #include <gtest/gtest.h>
@@ -11,16 +11,8 @@
 
 namespace {
 
-std::string cp(const std::string& utf8) {
-    return platform::utf8ToCp932(utf8).value();
-}
-
-MyDbRow makeRow(const std::vector<std::string>& fields) {
-    MyDbRow row = mydb::blankRow();
-    for (std::size_t f = 0; f < fields.size(); ++f)
-        mydb::setField(row, static_cast<MyDbField>(f), cp(fields[f]));
-    return row;
-}
+using testrows::cp;
+using testrows::makeRow;
 
 // Answers the editor's questions from a script and records every message.
 class ScriptedUi : public MyDbEditorUi {

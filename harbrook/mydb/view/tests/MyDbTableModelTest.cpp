@@ -1,6 +1,6 @@
 #include <mydb/view/MyDbTableModel.h>
 
-#include <platform/Cp932.h>
+#include <mydb/tests/TestRows.h>
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -9,13 +9,7 @@
 
 namespace {
 
-MyDbRow makeRow(const std::vector<std::string>& fields) {
-    MyDbRow row = mydb::blankRow();
-    for (std::size_t f = 0; f < fields.size(); ++f) {
-        mydb::setField(row, static_cast<MyDbField>(f), platform::utf8ToCp932(fields[f]).value());
-    }
-    return row;
-}
+using testrows::makeRow;
 
 class MyDbTableModelTest : public ::testing::Test {
 protected:

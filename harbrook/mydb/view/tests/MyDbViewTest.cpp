@@ -9,7 +9,7 @@
 #include <shell/gui/MessageDlg.h>
 #include <ui/SkinList.h>
 
-#include <platform/Cp932.h>
+#include <mydb/tests/TestRows.h>
 #include <testsupport/ScratchDir.h>
 
 #include <QKeyEvent>
@@ -22,13 +22,7 @@
 
 namespace {
 
-MyDbRow makeRow(const std::vector<std::string>& fields) {
-    MyDbRow row = mydb::blankRow();
-    for (std::size_t f = 0; f < fields.size(); ++f) {
-        mydb::setField(row, static_cast<MyDbField>(f), platform::utf8ToCp932(fields[f]).value());
-    }
-    return row;
-}
+using testrows::makeRow;
 
 class MyDbViewTest : public ::testing::Test {
 protected:
