@@ -25,13 +25,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QHBoxLayout>
 #include <QIcon>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QThread>
@@ -81,8 +81,9 @@ bool makeDemoAlbum(const QString& folder) {
            QDir(folder).mkpath(QStringLiteral("Live 2023/Disc 1"));
 }
 
-// A transfer list of tracks as the music view shows them: six columns, MP3 and WMA icons.
-void fillTracks(QStandardItemModel& model) {
+// A transfer list of tracks as the music view shows them: six columns, MP3 and WMA icons; the
+// six demonstration tracks `copies` times.
+void fillTracks(QStandardItemModel& model, int copies) {
     model.setHorizontalHeaderLabels({QStringLiteral("トラックタイトル "), QStringLiteral("№ "),
                                      QStringLiteral("よみ "), QStringLiteral("アーティスト "),
                                      QStringLiteral("ジャンル "), QStringLiteral("トラック№ ")});
@@ -106,7 +107,8 @@ void fillTracks(QStandardItemModel& model) {
     const QIcon mp3(ui::SkinContext::ResourcePath("icon", QStringLiteral("track-mp3")));
     const QIcon wma(ui::SkinContext::ResourcePath("icon", QStringLiteral("track-wma")));
     int number = 1;
-    for (const auto& track : tracks) {
+    for (int copy = 0; copy < copies * 6; ++copy) {
+        const auto& track = tracks[copy % 6];
         QList<QStandardItem*> row;
         row << new QStandardItem(track.wma ? wma : mp3, QString::fromUtf8(track.title))
             << new QStandardItem(QString::number(number++))
@@ -116,6 +118,15 @@ void fillTracks(QStandardItemModel& model) {
             << new QStandardItem(track.tag ? QString::number(track.tag) : QString());
         model.appendRow(row);
     }
+}
+
+// Shows `model` in `list` as the music view's track list does.
+void showTracks(CSkinList& list, QStandardItemModel& model, QSize size) {
+    list.resize(size);
+    list.setModel(&model);
+    list.SetImageSize(QSize(16, 16));
+    list.SetColumnWidths({170, 30, 130, 110, 110, 60});
+    list.show();
 }
 
 // A playlist tree: the root and one child per playlist.
@@ -339,38 +350,42 @@ bool ScreenshotTour::ShootFilePane() {
 }
 
 bool ScreenshotTour::ShootLists() {
+    // A few tracks: the selection, the cell cursor and the empty cells down to the bottom edge.
     QStandardItemModel tracks;
-    fillTracks(tracks);
-    QWidget listWindow;
-    listWindow.resize(640, 260);
-    auto* list = new CSkinList(&listWindow);
-    (new QHBoxLayout(&listWindow))->setContentsMargins(0, 0, 0, 0);
-    listWindow.layout()->addWidget(list);
-    list->setModel(&tracks);
-    list->SetImageSize(QSize(16, 16));
-    list->SetColumnWidths({170, 30, 130, 110, 110, 60});
-    list->SetCellMode(true);
-    list->selectRow(1);
-    list->selectionModel()->select(tracks.index(2, 0),
-                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    list->SetCurrentCell(2, 3);
-    listWindow.show();
-    listWindow.activateWindow();
-    list->setFocus();
-    const bool listSaved = Save(&listWindow, "skin-list.png");
+    fillTracks(tracks, 1);
+    CSkinList list;
+    showTracks(list, tracks, QSize(640, 260));
+    list.SetCellMode(true);
+    list.selectRow(1);
+    list.selectionModel()->select(tracks.index(2, 0),
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    list.SetCurrentCell(2, 3);
+    list.activateWindow();
+    list.setFocus();
+    const bool listSaved = Save(&list, "skin-list.png");
+    list.hide();
+
+    // Many tracks in a small window: both scroll bars and the corner between them.
+    QStandardItemModel many;
+    fillTracks(many, 8);
+    CSkinList scrolled;
+    showTracks(scrolled, many, QSize(420, 200));
+    settle(50);  // the scroll ranges follow the layout
+    scrolled.selectRow(15);
+    scrolled.verticalScrollBar()->setValue(12);
+    scrolled.horizontalScrollBar()->setValue(60);
+    const bool scrolledSaved = Save(&scrolled, "skin-list-scroll-bars.png");
+    scrolled.hide();
 
     QStandardItemModel playlists;
     fillPlaylists(playlists);
-    QWidget treeWindow;
-    treeWindow.resize(220, 200);
-    auto* tree = new CSkinTree(&treeWindow);
-    (new QHBoxLayout(&treeWindow))->setContentsMargins(0, 0, 0, 0);
-    treeWindow.layout()->addWidget(tree);
-    tree->setModel(&playlists);
-    tree->SetCaption(QStringLiteral("  転送リスト"));
-    tree->expandAll();
-    tree->setCurrentIndex(playlists.index(1, 0, playlists.index(0, 0)));
-    treeWindow.show();
-    const bool treeSaved = Save(&treeWindow, "skin-tree.png");
-    return listSaved && treeSaved;
+    CSkinTree tree;
+    tree.resize(220, 200);
+    tree.setModel(&playlists);
+    tree.SetCaption(QStringLiteral("  転送リスト"));
+    tree.expandAll();
+    tree.setCurrentIndex(playlists.index(1, 0, playlists.index(0, 0)));
+    tree.show();
+    const bool treeSaved = Save(&tree, "skin-tree.png");
+    return listSaved && scrolledSaved && treeSaved;
 }
