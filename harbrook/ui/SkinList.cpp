@@ -184,6 +184,13 @@ void CSkinList::EditClosed(QAbstractItemDelegate::EndEditHint hint) {
     scrollTo(below);
 }
 
+void CSkinList::SetTopRow(int row) {
+    // Rows just added have no scroll range yet; lay them out first.
+    executeDelayedItemsLayout();
+    updateGeometries();
+    verticalScrollBar()->setValue(row);
+}
+
 QList<int> CSkinList::SelectedRows() const {
     QList<int> rows;
     if (!selectionModel()) return rows;

@@ -80,6 +80,11 @@ public:
     // Opens the column's editor on the cell; false when refused or not editable.
     bool EditCell(int row, int column);
 
+    // The first row on screen (-1 when empty); SetTopRow scrolls `row` to the top as far as the
+    // rows below it allow. Views keep the top row across a rebuild with these.
+    int TopRow() const { return rowAt(0); }
+    void SetTopRow(int row);
+
     // Selection and item data.
     QList<int> SelectedRows() const;  // ascending
     QVariant ItemData(int row) const;

@@ -200,7 +200,7 @@ TEST_F(SkinListTest, ColumnWidthsWaitForTheirColumnsAndFollowResizes) {
     EXPECT_EQ(list.ColumnWidths(), (QList<int>{30, 45, 50}));
 }
 
-TEST_F(SkinListTest, SelectionAndItemData) {
+TEST_F(SkinListTest, SelectionItemDataAndTopRow) {
     model.item(3, 0)->setData(42, ui::role::kItemData);
     list.selectRow(3);
     list.selectionModel()->select(model.index(1, 0),
@@ -209,6 +209,13 @@ TEST_F(SkinListTest, SelectionAndItemData) {
     EXPECT_EQ(list.ItemData(3).toInt(), 42);
     EXPECT_EQ(list.FindItemData(42), 3);
     EXPECT_EQ(list.FindItemData(7), -1);
+
+    fill(model, 100, 2);
+    list.SetTopRow(40);
+    EXPECT_EQ(list.TopRow(), 40);
+    list.SetTopRow(99);  // the last page stays full
+    EXPECT_LT(list.TopRow(), 99);
+    EXPECT_GT(list.TopRow(), 80);
 }
 
 TEST_F(SkinListTest, FocusChangesAreSentToTheMainFrame) {
