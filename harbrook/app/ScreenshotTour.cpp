@@ -236,6 +236,7 @@ bool ScreenshotTour::ShootMyDb() {
         QItemSelection(view->Model()->index(1, 0), view->Model()->index(3, 0)),
         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     grid->SetCurrentCell(2, 2);
+    frame->activateWindow();
     grid->setFocus();
     bool ok = Save(frame, "mydb-view.png", 800);
 
