@@ -50,6 +50,35 @@ public:
         kBadPath = 27,
         kPlayListAddFailed = 28,
     };
+    // The build job's steps; each value is the job's step number (see JobStepNumber()).
+    enum class BuildStep : int {
+        Start = 0,         // check the list, announce the range, make the AVMTR folder
+        Idle = 1,          // ended, or never prepared: JobStep() answers 0
+        Finish = 2,        // full bar, pause, success
+        NextPlayList = 3,  // detection phase: the next playlist, or on to the file phase
+        NextTrack = 4,
+        BeginTrack = 5,   // start decoding, unless the track is analysed already
+        ClearResult = 6,  // no detection: forget an earlier mood result
+        WaitDecode = 7,
+        WaitStop = 8,      // cancelled while decoding: wait for the decoder to stop
+        AfterDecode = 9,   // start detecting, or ask whether to go on after a failed decode
+        StoreResult = 10,  // wait for the detector, keep its result
+        TrackDone = 11,
+        PlayListDone = 12,
+        NextListIndex = 13,
+        DetectionDone = 14,  // full detection bar, pause
+        WriteMaster = 15,    // file phase: AVMTR.PPD
+        WritePlayList = 16,  // PLINFOnnn.PPD
+        WriteTrack = 17,     // TRACKnnn_nn.PPD
+        NextFilePlayList = 18,
+        NextFileTrack = 19,
+        FileTrackDone = 20,
+        FilePlayListDone = 21,
+        NextFileListIndex = 22,
+        FilesDone = 23,
+    };
+    static constexpr int kLastStep = static_cast<int>(BuildStep::FilesDone);
+
     // Results of the list operations that answer 0 or an HRESULT.
     static constexpr int kEAbort = static_cast<int>(0x80004004u);  // a limit was reached
     static constexpr int kEFail = static_cast<int>(0x80004005u);
@@ -65,7 +94,6 @@ public:
     static constexpr const char* kDecodeFailedQuestion =
         "デコードに失敗しました。処理を続けますか？";
     static constexpr std::size_t kMaxAddPathBytes = 250;
-    static constexpr int kLastStep = 23;
     // The pause after the detection phase and after the last file, so the user sees the bar.
     static constexpr std::chrono::milliseconds kJobPause{300};
 
@@ -138,20 +166,20 @@ public:
     int JobStep();
     bool JobSucceeded() const { return ResultCode() == kOutputDone; }
     // True once the job writes the unit files (the detection phase is over).
-    bool InFilePhase() const { return m_Job.step > 14; }
-    int JobStepNumber() const { return m_Job.step; }
+    bool InFilePhase() const { return m_Job.step > BuildStep::DetectionDone; }
+    int JobStepNumber() const { return static_cast<int>(m_Job.step); }
     const std::string& AvmtrFolder() const { return m_Job.avmtrFolder; }
     const std::string& WavPath() const { return m_Job.wavPath; }
     // Removes the AVMTR folder with its files, but only when this job created it. 1 / 0.
     int DiscardOutput();
-    // The pause of steps 2 and 14 (kJobPause unless changed, e.g. by tests).
+    // The pause of the Finish and DetectionDone steps (kJobPause unless changed, e.g. by tests).
     void SetJobPause(std::chrono::milliseconds pause) { m_JobPause = pause; }
     // The process-wide detector to use; without one the document creates its own when needed.
     void SetDetector(mood::MoodDetector* detector) { m_Detector = detector; }
 
 private:
     struct JobState {
-        int step = 1;
+        BuildStep step = BuildStep::Idle;
         bool withDetection = false;
         platform::MessageTarget* progress = nullptr;
         platform::Event* cancel = nullptr;

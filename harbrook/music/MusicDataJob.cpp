@@ -55,7 +55,7 @@ void CMusicData::PrepareJob(const std::string& destinationFolder, bool withDetec
     m_Worker.Join();
     RemoveWavFile();
     m_Job = JobState{};
-    m_Job.step = 0;
+    m_Job.step = BuildStep::Start;
     m_Job.withDetection = withDetection;
     m_Job.progress = progress;
     m_Job.cancel = cancel;
@@ -67,35 +67,40 @@ void CMusicData::PrepareJob(const std::string& destinationFolder, bool withDetec
 
 int CMusicData::JobStep() {
     switch (m_Job.step) {
-    case 0: StepStart(); break;
-    case 1: return 0;
-    case 2: StepFinish(); return 0;
-    case 3: StepNextPlayList(); break;
-    case 4: StepNextTrack(); break;
-    case 5: StepBeginTrack(); break;
-    case 6: StepClearResult(); break;
-    case 7: StepWaitDecode(); break;
-    case 8: StepWaitStop(); break;
-    case 9: StepAfterDecode(); break;
-    case 10: StepStoreResult(); break;
-    case 11: StepTrackDone(); break;
-    case 12: m_Job.step = 13; break;
-    case 13: ++m_Job.list; m_Job.step = 3; break;
-    case 14:
+    case BuildStep::Start: StepStart(); break;
+    case BuildStep::Idle: return 0;
+    case BuildStep::Finish: StepFinish(); return 0;
+    case BuildStep::NextPlayList: StepNextPlayList(); break;
+    case BuildStep::NextTrack: StepNextTrack(); break;
+    case BuildStep::BeginTrack: StepBeginTrack(); break;
+    case BuildStep::ClearResult: StepClearResult(); break;
+    case BuildStep::WaitDecode: StepWaitDecode(); break;
+    case BuildStep::WaitStop: StepWaitStop(); break;
+    case BuildStep::AfterDecode: StepAfterDecode(); break;
+    case BuildStep::StoreResult: StepStoreResult(); break;
+    case BuildStep::TrackDone: StepTrackDone(); break;
+    case BuildStep::PlayListDone: m_Job.step = BuildStep::NextListIndex; break;
+    case BuildStep::NextListIndex:
+        ++m_Job.list;
+        m_Job.step = BuildStep::NextPlayList;
+        break;
+    case BuildStep::DetectionDone:
         Send(kMsgFileProgress, 1, 1);
         Pause();
-        m_Job.step = 15;
+        m_Job.step = BuildStep::WriteMaster;
         break;
-    case 15: StepWriteMaster(); break;
-    case 16: StepWritePlayList(); break;
-    case 17: StepWriteTrack(); break;
-    case 18: StepNextFilePlayList(); break;
-    case 19: StepNextFileTrack(); break;
-    case 20: StepFileTrackDone(); break;
-    case 21: m_Job.step = 22; break;
-    case 22: ++m_Job.list; m_Job.step = 18; break;
-    case 23: m_Job.step = 2; break;
-    default: return 0;
+    case BuildStep::WriteMaster: StepWriteMaster(); break;
+    case BuildStep::WritePlayList: StepWritePlayList(); break;
+    case BuildStep::WriteTrack: StepWriteTrack(); break;
+    case BuildStep::NextFilePlayList: StepNextFilePlayList(); break;
+    case BuildStep::NextFileTrack: StepNextFileTrack(); break;
+    case BuildStep::FileTrackDone: StepFileTrackDone(); break;
+    case BuildStep::FilePlayListDone: m_Job.step = BuildStep::NextFileListIndex; break;
+    case BuildStep::NextFileListIndex:
+        ++m_Job.list;
+        m_Job.step = BuildStep::NextFilePlayList;
+        break;
+    case BuildStep::FilesDone: m_Job.step = BuildStep::Finish; break;
     }
     return 1;
 }
@@ -112,7 +117,7 @@ void CMusicData::Pause() const {
 
 void CMusicData::StopJob(int code) {
     SetResultCode(code);
-    m_Job.step = 1;
+    m_Job.step = BuildStep::Idle;
 }
 
 int CMusicData::CountTracks() const {
@@ -125,7 +130,7 @@ int CMusicData::CountTracks() const {
 
 void CMusicData::StepStart() {
     if (!TransferCheck()) {
-        m_Job.step = 1;
+        m_Job.step = BuildStep::Idle;
         return;
     }
     m_Job.total = CountTracks();
@@ -136,25 +141,26 @@ void CMusicData::StepStart() {
     }
     SetResultCode(kOutputDone);
     m_Job.list = 0;
-    m_Job.step = 3;
+    m_Job.step = BuildStep::NextPlayList;
 }
 
 void CMusicData::StepNextPlayList() {
     if (m_Job.list < CSongbase::GetPlayListCount()) {
         m_Job.track = 0;
-        m_Job.step = 4;
+        m_Job.step = BuildStep::NextTrack;
     } else {
-        m_Job.step = 14;
+        m_Job.step = BuildStep::DetectionDone;
     }
 }
 
 void CMusicData::StepNextTrack() {
-    m_Job.step = m_Job.track < CSongbase::GetTrackCount(m_Job.list) ? 5 : 12;
+    const bool more = m_Job.track < CSongbase::GetTrackCount(m_Job.list);
+    m_Job.step = more ? BuildStep::BeginTrack : BuildStep::PlayListDone;
 }
 
 void CMusicData::StepBeginTrack() {
     if (!m_Job.withDetection) {
-        m_Job.step = 6;
+        m_Job.step = BuildStep::ClearResult;
         return;
     }
     char* path = nullptr;
@@ -169,11 +175,11 @@ void CMusicData::StepBeginTrack() {
         return;
     }
     if (detail->duro == 1) {
-        m_Job.step = 11;
+        m_Job.step = BuildStep::TrackDone;
         return;
     }
     StartDecode(path);
-    m_Job.step = 7;
+    m_Job.step = BuildStep::WaitDecode;
 }
 
 void CMusicData::StepClearResult() {
@@ -192,19 +198,19 @@ void CMusicData::StepClearResult() {
         detail->duro = 0;
         CSongbase::UpdatePlayList(m_Job.list);
     }
-    m_Job.step = 11;
+    m_Job.step = BuildStep::TrackDone;
 }
 
 void CMusicData::StepWaitDecode() {
     if (m_Worker.Busy()) {
         if (Cancelled()) {
             CSoundkit().DecodeStop();
-            m_Job.step = 8;
+            m_Job.step = BuildStep::WaitStop;
         }
         return;
     }
     m_Worker.Join();
-    m_Job.step = 9;
+    m_Job.step = BuildStep::AfterDecode;
 }
 
 void CMusicData::StepWaitStop() {
@@ -222,14 +228,14 @@ void CMusicData::StepAfterDecode() {
     if (m_Job.decodeResult) {
         Send(kMsgPosition, 2 * m_Job.done + 1, 0);
         StartDetect();
-        m_Job.step = 10;
+        m_Job.step = BuildStep::StoreResult;
         return;
     }
     // A partial WAV file is of no use to anyone.
     RemoveWavFile();
     const bool goOn = !m_Job.question || m_Job.question->AskYesNo(kDecodeFailedQuestion);
     if (goOn) {
-        m_Job.step = 6;
+        m_Job.step = BuildStep::ClearResult;
     } else {
         StopJob(kCancelled);
     }
@@ -259,7 +265,7 @@ void CMusicData::StepStoreResult() {
         detail->duro = 1;
         CSongbase::UpdatePlayList(m_Job.list);
     }
-    m_Job.step = 11;
+    m_Job.step = BuildStep::TrackDone;
 }
 
 void CMusicData::StepTrackDone() {
@@ -269,7 +275,7 @@ void CMusicData::StepTrackDone() {
     }
     ++m_Job.track;
     ++m_Job.done;
-    m_Job.step = 4;
+    m_Job.step = BuildStep::NextTrack;
 }
 
 void CMusicData::StepWriteMaster() {
@@ -281,7 +287,7 @@ void CMusicData::StepWriteMaster() {
         m_Job.done = 0;
         Send(kMsgFileProgress, m_Job.total, 0);
         m_Job.list = 0;
-        m_Job.step = 18;
+        m_Job.step = BuildStep::NextFilePlayList;
     }
 }
 
@@ -291,7 +297,7 @@ void CMusicData::StepWritePlayList() {
     } else if (Cancelled()) {
         StopJob(kCancelled);
     } else {
-        m_Job.step = 19;
+        m_Job.step = BuildStep::NextFileTrack;
     }
 }
 
@@ -311,20 +317,21 @@ void CMusicData::StepWriteTrack() {
     m_TransferFileNames.emplace_back(name);
     // Counts the file just written, so the bar is full after the last one.
     Send(kMsgFileProgress, m_Job.total, m_Job.done + 1);
-    m_Job.step = 20;
+    m_Job.step = BuildStep::FileTrackDone;
 }
 
 void CMusicData::StepNextFilePlayList() {
     if (m_Job.list < CSongbase::GetPlayListCount()) {
         m_Job.track = 0;
-        m_Job.step = 16;
+        m_Job.step = BuildStep::WritePlayList;
     } else {
-        m_Job.step = 23;
+        m_Job.step = BuildStep::FilesDone;
     }
 }
 
 void CMusicData::StepNextFileTrack() {
-    m_Job.step = m_Job.track < CSongbase::GetTrackCount(m_Job.list) ? 17 : 21;
+    const bool more = m_Job.track < CSongbase::GetTrackCount(m_Job.list);
+    m_Job.step = more ? BuildStep::WriteTrack : BuildStep::FilePlayListDone;
 }
 
 void CMusicData::StepFileTrackDone() {
@@ -334,14 +341,14 @@ void CMusicData::StepFileTrackDone() {
     }
     ++m_Job.track;
     ++m_Job.done;
-    m_Job.step = 19;
+    m_Job.step = BuildStep::NextFileTrack;
 }
 
 void CMusicData::StepFinish() {
     Send(kMsgFileProgress, m_Job.total, m_Job.total);
     Pause();
     SetResultCode(kOutputDone);
-    m_Job.step = 1;
+    m_Job.step = BuildStep::Idle;
 }
 
 void CMusicData::StartDecode(const char* path) {

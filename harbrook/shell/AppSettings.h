@@ -29,7 +29,7 @@ public:
     // Window
     WindowRect position;
     int maximized = 0;
-    int view = 0;  // 0 music transfer, 1 myDB, 2 registered points
+    int view = 0;  // the last mode (a Mode number: music transfer, myDB, registered points)
     float exSplit = 0.5f, fileSplit = 0.3f, playSplit = 0.3f;
     std::vector<std::uint32_t> fileColumn, playColumn, dbColumn, ptColumn;
     // Option

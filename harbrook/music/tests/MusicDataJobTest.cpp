@@ -249,7 +249,8 @@ TEST_F(MusicDataJobTest, DestroyingTheDocumentDuringADecodeJoinsTheWorker) {
     ASSERT_EQ(other->NewPlayList(nullptr), 0);
     ASSERT_EQ(other->AddFile(0, longer), 0);
     other->PrepareJob(scratch.folder(), true, &progress, &cancel, scratch.folder());
-    while (other->JobStepNumber() != 7) ASSERT_EQ(other->JobStep(), 1);
+    const int waitDecode = static_cast<int>(CMusicData::BuildStep::WaitDecode);
+    while (other->JobStepNumber() != waitDecode) ASSERT_EQ(other->JobStep(), 1);
     const std::string wav = other->WavPath();
     other.reset();
     EXPECT_FALSE(fs::exists(wav));

@@ -51,7 +51,7 @@ constexpr int kViewY = 66;
 // The view container takes what the bars above (66) and the transfer bar (37) leave.
 constexpr int kBarsHeight = 103;
 const QRect kSystemMenuArea(QPoint(2, 0), QPoint(17, 15));  // client coordinates
-constexpr std::array<int, 3> kSaveCommands = {cmd::kSaveEx, cmd::kSaveDb, cmd::kSavePt};
+constexpr std::array<int, kModeCount> kSaveCommands = {cmd::kSaveEx, cmd::kSaveDb, cmd::kSavePt};
 constexpr int kRegionCornerSize = 4;
 constexpr int kRegionOverhang = 5;
 constexpr int kTitleString = 128;   // the application's name
@@ -106,7 +106,7 @@ bool CMainFrame::Create() {
     connect(m_menuBar, &CMenuBar::menuLoopExited, this, [this] { UpdateCommandStates(); });
 
     int mode = m_appData.m_Settings.view;
-    if (mode < 0 || mode >= CViewContainer::kModeCount) mode = 0;
+    if (mode < 0 || mode >= kModeCount) mode = ModeIndex(Mode::Music);
     m_tabs->SetSelection(mode);
     m_views->ShowMode(mode);
     m_transferBar->SetUsbConnected(m_appData.m_UsbState != 0);
@@ -138,32 +138,30 @@ bool CMainFrame::Create() {
 
 // ---------------------------------------------------------------- commands
 
+std::array<CommandTarget*, 6> CMainFrame::CommandChain() {
+    return {m_app, m_views, m_menuBar, m_tabs, m_transferBar, this};
+}
+
+std::optional<bool> CMainFrame::DecidedEnabled(int id) {
+    for (CommandTarget* target : CommandChain()) {
+        if (!target) continue;
+        if (std::optional<bool> enabled = target->commandEnabled(id)) return enabled;
+    }
+    return std::nullopt;
+}
+
 bool CMainFrame::RouteCommand(int id) {
-    const std::array<CommandTarget*, 6> chain = {m_app, m_views, m_menuBar, m_tabs, m_transferBar, this};
-    for (CommandTarget* target : chain) {
+    for (CommandTarget* target : CommandChain()) {
         if (target && target->onCommand(id)) return true;
     }
     return false;
 }
 
-bool CMainFrame::CommandEnabled(int id) {
-    const std::array<CommandTarget*, 6> chain = {m_app, m_views, m_menuBar, m_tabs, m_transferBar, this};
-    for (CommandTarget* target : chain) {
-        if (!target) continue;
-        if (std::optional<bool> enabled = target->commandEnabled(id)) return *enabled;
-    }
-    return false;
-}
+bool CMainFrame::CommandEnabled(int id) { return DecidedEnabled(id).value_or(false); }
 
 bool CMainFrame::ExecuteCommand(int id) {
-    const std::array<CommandTarget*, 6> chain = {m_app, m_views, m_menuBar, m_tabs, m_transferBar, this};
-    for (CommandTarget* target : chain) {
-        if (!target) continue;
-        if (std::optional<bool> enabled = target->commandEnabled(id)) {
-            if (!*enabled) return false;
-            break;
-        }
-    }
+    const std::optional<bool> enabled = DecidedEnabled(id);
+    if (enabled && !*enabled) return false;
     return RouteCommand(id);
 }
 
@@ -202,7 +200,7 @@ platform::LParam CMainFrame::send(unsigned message, platform::WParam wParam, pla
     case ui::kWmCommand:
         if (id == cmd::kInit) {
             // Every view initialises itself, not only the first that takes the command.
-            for (int mode = 0; mode < CViewContainer::kModeCount; ++mode) {
+            for (int mode = 0; mode < kModeCount; ++mode) {
                 if (CommandTarget* view = m_views ? m_views->Target(mode) : nullptr) view->onCommand(id);
             }
             return 1;
@@ -245,22 +243,23 @@ bool CMainFrame::IsMenuOpen() const {
 }
 
 bool CMainFrame::StoreModified(int mode) const {
-    switch (mode) {
-    case 0: return m_appData.m_MusicData.IsModified();
-    case 1: return m_appData.m_MyDbData.IsModified();
-    case 2: return m_appData.m_PointData.IsModified();
+    switch (static_cast<Mode>(mode)) {
+    case Mode::Music: return m_appData.m_MusicData.IsModified();
+    case Mode::MyDb: return m_appData.m_MyDbData.IsModified();
+    case Mode::Points: return m_appData.m_PointData.IsModified();
     default: return false;
     }
 }
 
 bool CMainFrame::CanFetch() const {
-    return ActiveMode() == 2 && !isMinimized() && !IsMenuOpen() && isEnabled();
+    return ActiveMode() == ModeIndex(Mode::Points) && !isMinimized() && !IsMenuOpen() &&
+           isEnabled();
 }
 
 void CMainFrame::OnSelChanged() {
     const int pressed = m_tabs->Selection();
     const int active = ActiveMode();
-    if (pressed == 2 && active == 2) {
+    if (pressed == ModeIndex(Mode::Points) && active == ModeIndex(Mode::Points)) {
         m_usb.FetchOrClear();
         return;
     }
@@ -290,15 +289,15 @@ void CMainFrame::OnSelChanged() {
 
 bool CMainFrame::SavePrompt() {
     bool anyModified = false;
-    for (int mode = 0; mode < 3; ++mode) anyModified = anyModified || StoreModified(mode);
+    for (int mode = 0; mode < kModeCount; ++mode) anyModified = anyModified || StoreModified(mode);
     if (!anyModified) return true;
     const int answer = ShowMessage(QString::fromUtf8(kSaveQuestion), CMessageDlg::kYesNoCancel);
     if (answer == CMessageDlg::kCancel) return false;
     if (answer == CMessageDlg::kNo) return true;
-    for (int mode = 0; mode < 3; ++mode) {
+    for (int mode = 0; mode < kModeCount; ++mode) {
         if (StoreModified(mode)) ExecuteCommand(kSaveCommands[static_cast<std::size_t>(mode)]);
     }
-    for (int mode = 0; mode < 3; ++mode) {
+    for (int mode = 0; mode < kModeCount; ++mode) {
         if (StoreModified(mode)) return false;
     }
     return true;

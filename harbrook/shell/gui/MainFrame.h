@@ -7,6 +7,7 @@
 // It is the main frame's message target: skinned buttons post WM_COMMAND / WM_SYSCOMMAND to it, and
 // the device and folder-change notices arrive as the window messages of the original design.
 #include <shell/CommandTarget.h>
+#include <shell/Mode.h>
 #include <shell/gui/UsbPoller.h>
 
 #include <platform/MessageNumbers.h>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -124,6 +126,11 @@ private:
     bool HandleAccelerator(QObject* watched, QEvent* event);
     // Border edges under a point of the window, for resizing.
     Qt::Edges EdgesAt(const QPoint& pos) const;
+    // The command targets in routing order: the application, the view container, the menu bar,
+    // the mode tabs, the transfer bar and the frame (null entries are not made yet).
+    std::array<CommandTarget*, 6> CommandChain();
+    // The enabled state the first deciding target gives; nullopt when none decides.
+    std::optional<bool> DecidedEnabled(int id);
     bool InSystemMenuArea(const QPoint& pos) const;
 
     CAppData& m_appData;

@@ -1,6 +1,7 @@
 #include <shell/gui/MenuResources.h>
 
 #include <shell/CommandIds.h>
+#include <shell/Mode.h>
 
 namespace {
 
@@ -98,10 +99,10 @@ const Menu& defaultMenu() {
 }  // namespace
 
 int MenuResources::MenuIdForMode(int mode) {
-    switch (mode) {
-    case 0: return kMusicMenu;
-    case 1: return kMyDbMenu;
-    case 2: return kPointsMenu;
+    switch (static_cast<Mode>(mode)) {
+    case Mode::Music: return kMusicMenu;
+    case Mode::MyDb: return kMyDbMenu;
+    case Mode::Points: return kPointsMenu;
     default: return kDefaultMenu;
     }
 }

@@ -3,6 +3,7 @@
 // command) selects it and tells the frame with SELCHANGED; the frame then switches modes or puts
 // the selection back. Only the selected tab is shown pressed.
 #include <shell/CommandTarget.h>
+#include <shell/Mode.h>
 #include <ui/SkinImage.h>
 
 #include <QWidget>
@@ -20,7 +21,7 @@ class CModeTabBar : public QWidget, public CommandTarget {
     Q_OBJECT
 public:
     static constexpr int kHeight = 34;
-    static constexpr int kModeCount = 3;
+    static constexpr int kModeCount = ::kModeCount;
 
     // SELCHANGED is posted to `commands`; `activeMode` tells the frame's active mode.
     CModeTabBar(QWidget* parent, platform::MessageTarget* commands, std::function<int()> activeMode);

@@ -1,6 +1,7 @@
 #include <shell/gui/ModeView.h>
 
 #include <shell/CommandIds.h>
+#include <shell/Mode.h>
 #include <ui/SkinIds.h>
 #include <ui/SkinPalette.h>
 #include <ui/UiFont.h>
@@ -13,10 +14,10 @@ CModeView::CModeView(const QString& name, QWidget* parent) : QWidget(parent), m_
 }
 
 QString CModeView::NameOfMode(int mode) {
-    switch (mode) {
-    case 0: return QStringLiteral("WMA/MP3転送");
-    case 1: return QStringLiteral("ZUZ myDB編集");
-    case 2: return QStringLiteral("登録地点データ編集");
+    switch (static_cast<Mode>(mode)) {
+    case Mode::Music: return QStringLiteral("WMA/MP3転送");
+    case Mode::MyDb: return QStringLiteral("ZUZ myDB編集");
+    case Mode::Points: return QStringLiteral("登録地点データ編集");
     default: return {};
     }
 }

@@ -5,6 +5,7 @@
 // order after it. A mode change plays the mode sound and, with animation on, fades the outgoing
 // view's picture out over the incoming view.
 #include <shell/CommandTarget.h>
+#include <shell/Mode.h>
 
 #include <QPointer>
 #include <QWidget>
@@ -18,7 +19,7 @@ class ViewFade;
 class CViewContainer : public QWidget, public CommandTarget {
     Q_OBJECT
 public:
-    static constexpr int kModeCount = 3;
+    static constexpr int kModeCount = ::kModeCount;
 
     // A mode's own view: a widget that is also `target`.
     struct MadeView {
