@@ -21,3 +21,17 @@ function(harbrook_test name)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "HARBROOK_TEST_CACHE=${CMAKE_BINARY_DIR}/testdata")
 endfunction()
+
+# A GoogleTest executable for Qt widgets: harbrook_gui_test(<name> SOURCES ... LIBS ...). Its main
+# (harbrook_gui_test_main, from harbrook/ui) runs every test inside one offscreen QApplication with
+# effect sounds and animations off; tests drive widgets with QTest's event helpers.
+function(harbrook_gui_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  harbrook_warnings(${name})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} harbrook_gui_test_main Qt6::Test GTest::gtest
+    GTest::gmock)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT
+    "QT_QPA_PLATFORM=offscreen;HARBROOK_TEST_CACHE=${CMAKE_BINARY_DIR}/testdata")
+endfunction()

@@ -3,6 +3,8 @@
 // watcher serves every registration (a watcher per folder would use up the system's inotify
 // instances); when a watched folder's entries change, each target registered for it receives
 // kShellChange once. Lives on the UI thread, owned by the application object.
+#include <platform/MessageNumbers.h>
+
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -19,7 +21,7 @@ class ChangeNotifier : public QObject {
     Q_OBJECT
 public:
     // The main frame's folder-change message.
-    static constexpr unsigned kShellChange = 0x04C8;
+    static constexpr unsigned kShellChange = platform::msg::kShellChange;
 
     // The application's notifier, made on first use; null once the application has gone.
     static ChangeNotifier* Instance();

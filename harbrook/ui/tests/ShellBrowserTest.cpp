@@ -1,6 +1,6 @@
 // The PC folder browser: the file list's filter, order and column texts, unreadable folders, the
 // folder tree's re-reading, item id lists and folder change notices.
-#include "UiTestRegistry.h"
+#include "UiTestSupport.h"
 
 #include <ui/ChangeNotifier.h>
 #include <ui/FileListModel.h>
@@ -18,13 +18,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
 namespace {
 
 void makeFile(const QString& path, qint64 bytes = 0) {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(bytes, 'x'));
 }
 
@@ -62,148 +64,142 @@ std::vector<ShellItem> rootsAt(const QString& path) {
 
 }  // namespace
 
-class ShellBrowserTest : public QObject {
-    Q_OBJECT
-private Q_SLOTS:
-    void filterKeepsMusicFilesAndFoldersOnlyOffRemovableVolumes() {
-        QTemporaryDir dir;
-        makeMixedFolder(dir.path());
-        std::vector<ShellItem> items;
-        QCOMPARE(CShellFolders(std::vector<ui::Volume>())
-                     .EnumFiles(dir.path(), items, CShellFolders::kSortName),
-                 4);
-        QCOMPARE(names(items), (QStringList{QStringLiteral("linked"), QStringLiteral("sub"),
-                                            QStringLiteral("A.MP3"), QStringLiteral("b.wma")}));
-        QVERIFY(items[0].isLink && items[0].isFolder);
+TEST(ShellBrowserTest, FilterKeepsMusicFilesAndFoldersOnlyOffRemovableVolumes) {
+    QTemporaryDir dir;
+    makeMixedFolder(dir.path());
+    std::vector<ShellItem> items;
+    EXPECT_EQ(CShellFolders(std::vector<ui::Volume>())
+                  .EnumFiles(dir.path(), items, CShellFolders::kSortName),
+              4);
+    EXPECT_EQ(names(items), (QStringList{QStringLiteral("linked"), QStringLiteral("sub"),
+                                         QStringLiteral("A.MP3"), QStringLiteral("b.wma")}));
+    ASSERT_TRUE(items[0].isLink && items[0].isFolder);
 
-        // On a removable volume everything that resolves is listed.
-        const ui::Volume card{dir.path(), QStringLiteral("CARD"), ui::DriveType::kRemovable};
-        QCOMPARE(CShellFolders(std::vector<ui::Volume>{card})
-                     .EnumFiles(dir.path(), items, CShellFolders::kSortName),
-                 6);
-        QVERIFY(!names(items).contains(QStringLiteral("dangling.mp3")));
+    // On a removable volume everything that resolves is listed.
+    const ui::Volume card{dir.path(), QStringLiteral("CARD"), ui::DriveType::kRemovable};
+    EXPECT_EQ(CShellFolders(std::vector<ui::Volume>{card})
+                  .EnumFiles(dir.path(), items, CShellFolders::kSortName),
+              6);
+    ASSERT_TRUE(!names(items).contains(QStringLiteral("dangling.mp3")));
 
-        QCOMPARE(CShellFolders(std::vector<ui::Volume>())
-                     .EnumFiles(dir.path() + QStringLiteral("/none"), items, 0),
-                 -1);
+    EXPECT_EQ(CShellFolders(std::vector<ui::Volume>())
+                  .EnumFiles(dir.path() + QStringLiteral("/none"), items, 0),
+              -1);
+}
+
+TEST(ShellBrowserTest, SizeColumnShowsKilobytesRoundedUp) {
+    QTemporaryDir dir;
+    const qint64 sizes[] = {0, 1, 1024, 1025};
+    for (qint64 size : sizes) makeFile(dir.filePath(QStringLiteral("%1.mp3").arg(size)), size);
+    FileListModel model;
+    QAbstractItemModelTester tester(&model);
+    model.sort(FileListModel::kSize, Qt::AscendingOrder);
+    ASSERT_TRUE(fill(model, dir.path()));
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        texts.push_back(model.index(row, FileListModel::kSize).data().toString());
     }
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("0 KB"), QStringLiteral("1 KB"),
+                                  QStringLiteral("1 KB"), QStringLiteral("2 KB")}));
+}
 
-    void sizeColumnShowsKilobytesRoundedUp() {
-        QTemporaryDir dir;
-        const qint64 sizes[] = {0, 1, 1024, 1025};
-        for (qint64 size : sizes) makeFile(dir.filePath(QStringLiteral("%1.mp3").arg(size)), size);
-        FileListModel model;
-        QAbstractItemModelTester tester(&model);
-        model.sort(FileListModel::kSize, Qt::AscendingOrder);
-        QVERIFY(fill(model, dir.path()));
-        QStringList texts;
-        for (int row = 0; row < model.rowCount(); ++row) {
-            texts.push_back(model.index(row, FileListModel::kSize).data().toString());
-        }
-        QCOMPARE(texts, (QStringList{QStringLiteral("0 KB"), QStringLiteral("1 KB"),
-                                     QStringLiteral("1 KB"), QStringLiteral("2 KB")}));
+TEST(ShellBrowserTest, FoldersComeFirstAndDescendingIsTheExactReverse) {
+    QTemporaryDir dir;
+    for (const char* folder : {"Zeta", "alpha", "Mid"})
+        QDir(dir.path()).mkdir(QLatin1String(folder));
+    const struct {
+        const char* name;
+        qint64 size;
+    } files[] = {{"b.mp3", 3000}, {"A.wma", 10}, {"c.MP3", 10}, {"0.mp3", 99999}};
+    for (const auto& file : files) makeFile(dir.filePath(QLatin1String(file.name)), file.size);
+    FileListModel model;
+    QAbstractItemModelTester tester(&model);
+    ASSERT_TRUE(fill(model, dir.path()));
+    for (int column = 0; column < FileListModel::kColumnCount; ++column) {
+        model.sort(column, Qt::AscendingOrder);
+        const QStringList ascending = rows(model);
+        for (int row = 0; row < 7; ++row) EXPECT_EQ(model.Item(row).isFolder, row < 3);
+        model.sort(column, Qt::DescendingOrder);
+        QStringList reversed = ascending;
+        std::reverse(reversed.begin(), reversed.end());
+        EXPECT_EQ(rows(model), reversed);
     }
+    model.sort(FileListModel::kName, Qt::AscendingOrder);
+    EXPECT_EQ(rows(model).mid(0, 3), (QStringList{QStringLiteral("alpha"), QStringLiteral("Mid"),
+                                                  QStringLiteral("Zeta")}));
+}
 
-    void foldersComeFirstAndDescendingIsTheExactReverse() {
-        QTemporaryDir dir;
-        for (const char* folder : {"Zeta", "alpha", "Mid"})
-            QDir(dir.path()).mkdir(QLatin1String(folder));
-        const struct {
-            const char* name;
-            qint64 size;
-        } files[] = {{"b.mp3", 3000}, {"A.wma", 10}, {"c.MP3", 10}, {"0.mp3", 99999}};
-        for (const auto& file : files) makeFile(dir.filePath(QLatin1String(file.name)), file.size);
-        FileListModel model;
-        QAbstractItemModelTester tester(&model);
-        QVERIFY(fill(model, dir.path()));
-        for (int column = 0; column < FileListModel::kColumnCount; ++column) {
-            model.sort(column, Qt::AscendingOrder);
-            const QStringList ascending = rows(model);
-            for (int row = 0; row < 7; ++row) QCOMPARE(model.Item(row).isFolder, row < 3);
-            model.sort(column, Qt::DescendingOrder);
-            QStringList reversed = ascending;
-            std::reverse(reversed.begin(), reversed.end());
-            QCOMPARE(rows(model), reversed);
-        }
-        model.sort(FileListModel::kName, Qt::AscendingOrder);
-        QCOMPARE(rows(model).mid(0, 3), (QStringList{QStringLiteral("alpha"), QStringLiteral("Mid"),
-                                                     QStringLiteral("Zeta")}));
+TEST(ShellBrowserTest, UnreadableFolderEmptiesTheListAndKeepsTheSelection) {
+    QTemporaryDir dir;
+    makeMixedFolder(dir.path());
+    const QString folder = dir.filePath(QStringLiteral("sub"));
+    makeFile(folder + QStringLiteral("/x.mp3"));
+    float ratio = 0.3f;
+    std::vector<std::uint32_t> widths{210, 105, 170, 95};
+    std::string saved;
+    CPcFilePane pane(ratio, widths, saved, nullptr, [&dir] { return rootsAt(dir.path()); });
+    pane.resize(600, 300);
+    pane.ShowFolder(folder);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.TreeFolder() == folder; }));
+    EXPECT_EQ(pane.Files()->rowCount(), 1);
+    EXPECT_EQ(saved, CItemIdList(folder).ToHex());
+
+    QSignalSpy filled(pane.Files(), &FileListModel::filled);
+    pane.ShowFolder(dir.filePath(QStringLiteral("missing")));
+    ASSERT_TRUE(filled.wait(5000));
+    EXPECT_EQ(filled.front().front().toBool(), false);
+    EXPECT_EQ(pane.Files()->rowCount(), 0);
+    EXPECT_EQ(pane.CurrentFolder(), folder);
+    EXPECT_EQ(pane.TreeFolder(), folder);
+    EXPECT_EQ(saved, CItemIdList(folder).ToHex());
+}
+
+TEST(ShellBrowserTest, TreeRefreshKeepsTheItemsThatRemain) {
+    QTemporaryDir dir;
+    for (const char* name : {"a", "c", "c/deep"}) QDir(dir.path()).mkpath(QLatin1String(name));
+    FolderTreeModel model(nullptr, [&dir] { return rootsAt(dir.path()); });
+    QAbstractItemModelTester tester(&model);
+    const QModelIndex root = model.index(0, 0);
+    EXPECT_EQ(model.rowCount(root), 1);  // the placeholder that gives the expand button
+    QSignalSpy read(&model, &FolderTreeModel::folderRead);
+    model.Expand(root);
+    ASSERT_TRUE(read.wait(5000));
+    const QPersistentModelIndex a = model.index(0, 0, root);
+    EXPECT_EQ(a.data().toString(), QStringLiteral("a"));
+    EXPECT_EQ(model.rowCount(model.index(1, 0, root)), 1);  // "c" has a sub-folder
+
+    QDir(dir.path()).mkdir(QStringLiteral("b"));
+    QDir(dir.filePath(QStringLiteral("c"))).removeRecursively();
+    model.Refresh();
+    ASSERT_TRUE(read.wait(5000));
+    EXPECT_EQ(model.rowCount(root), 2);
+    EXPECT_EQ(model.index(1, 0, root).data().toString(), QStringLiteral("b"));
+    ASSERT_TRUE(a.isValid());
+    EXPECT_EQ(a.row(), 0);
+}
+
+TEST(ShellBrowserTest, ItemIdListIsSavedAsItsPathBytesInLowercaseHex) {
+    EXPECT_EQ(CItemIdList(QStringLiteral("/M")).ToHex(), std::string("2f4d"));
+    EXPECT_EQ(CItemIdList(QStringLiteral("/音")).ToHex(), std::string("2fe99fb3"));
+    EXPECT_EQ(CItemIdList::FromHex("2FE99FB3").Path(), QStringLiteral("/音"));
+    for (const char* bad : {"", "2f4", "2f4g", "4d", "2f004d"}) {
+        EXPECT_TRUE(CItemIdList::FromHex(bad).IsEmpty()) << bad;
     }
+}
 
-    void unreadableFolderEmptiesTheListAndKeepsTheSelection() {
-        QTemporaryDir dir;
-        makeMixedFolder(dir.path());
-        const QString folder = dir.filePath(QStringLiteral("sub"));
-        makeFile(folder + QStringLiteral("/x.mp3"));
-        float ratio = 0.3f;
-        std::vector<std::uint32_t> widths{210, 105, 170, 95};
-        std::string saved;
-        CPcFilePane pane(ratio, widths, saved, nullptr, [&dir] { return rootsAt(dir.path()); });
-        pane.resize(600, 300);
-        pane.ShowFolder(folder);
-        QTRY_COMPARE(pane.TreeFolder(), folder);
-        QCOMPARE(pane.Files()->rowCount(), 1);
-        QCOMPARE(saved, CItemIdList(folder).ToHex());
+TEST(ShellBrowserTest, AWatchedFolderReportsChangesUntilDropped) {
+    QTemporaryDir dir;
+    testsupport::RecordingTarget target;
+    CItemIdList folder(dir.path());
+    ASSERT_TRUE(folder.RegisterNotify(&target));
+    makeFile(dir.filePath(QStringLiteral("new.mp3")));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !target.messages(ui::ChangeNotifier::kShellChange).empty(); }));
 
-        QSignalSpy filled(pane.Files(), &FileListModel::filled);
-        pane.ShowFolder(dir.filePath(QStringLiteral("missing")));
-        QVERIFY(filled.wait(5000));
-        QCOMPARE(filled.front().front().toBool(), false);
-        QCOMPARE(pane.Files()->rowCount(), 0);
-        QCOMPARE(pane.CurrentFolder(), folder);
-        QCOMPARE(pane.TreeFolder(), folder);
-        QCOMPARE(saved, CItemIdList(folder).ToHex());
-    }
-
-    void treeRefreshKeepsTheItemsThatRemain() {
-        QTemporaryDir dir;
-        for (const char* name : {"a", "c", "c/deep"}) QDir(dir.path()).mkpath(QLatin1String(name));
-        FolderTreeModel model(nullptr, [&dir] { return rootsAt(dir.path()); });
-        QAbstractItemModelTester tester(&model);
-        const QModelIndex root = model.index(0, 0);
-        QCOMPARE(model.rowCount(root), 1);  // the placeholder that gives the expand button
-        QSignalSpy read(&model, &FolderTreeModel::folderRead);
-        model.Expand(root);
-        QVERIFY(read.wait(5000));
-        const QPersistentModelIndex a = model.index(0, 0, root);
-        QCOMPARE(a.data().toString(), QStringLiteral("a"));
-        QCOMPARE(model.rowCount(model.index(1, 0, root)), 1);  // "c" has a sub-folder
-
-        QDir(dir.path()).mkdir(QStringLiteral("b"));
-        QDir(dir.filePath(QStringLiteral("c"))).removeRecursively();
-        model.Refresh();
-        QVERIFY(read.wait(5000));
-        QCOMPARE(model.rowCount(root), 2);
-        QCOMPARE(model.index(1, 0, root).data().toString(), QStringLiteral("b"));
-        QVERIFY(a.isValid());
-        QCOMPARE(a.row(), 0);
-    }
-
-    void itemIdListIsSavedAsItsPathBytesInLowercaseHex() {
-        QCOMPARE(CItemIdList(QStringLiteral("/M")).ToHex(), std::string("2f4d"));
-        QCOMPARE(CItemIdList(QStringLiteral("/音")).ToHex(), std::string("2fe99fb3"));
-        QCOMPARE(CItemIdList::FromHex("2FE99FB3").Path(), QStringLiteral("/音"));
-        for (const char* bad : {"", "2f4", "2f4g", "4d", "2f004d"}) {
-            QVERIFY2(CItemIdList::FromHex(bad).IsEmpty(), bad);
-        }
-    }
-
-    void aWatchedFolderReportsChangesUntilDropped() {
-        QTemporaryDir dir;
-        testsupport::RecordingTarget target;
-        CItemIdList folder(dir.path());
-        QVERIFY(folder.RegisterNotify(&target));
-        makeFile(dir.filePath(QStringLiteral("new.mp3")));
-        QTRY_VERIFY(!target.messages(ui::ChangeNotifier::kShellChange).empty());
-
-        folder.DropNotify();
-        QTest::qWait(50);
-        target.clear();
-        makeFile(dir.filePath(QStringLiteral("other.mp3")));
-        QTest::qWait(200);
-        QVERIFY(target.messages().empty());
-    }
-};
-
-HARBROOK_UI_TEST(ShellBrowserTest);
-#include "ShellBrowserTest.moc"
+    folder.DropNotify();
+    QTest::qWait(50);
+    target.clear();
+    makeFile(dir.filePath(QStringLiteral("other.mp3")));
+    QTest::qWait(200);
+    ASSERT_TRUE(target.messages().empty());
+}

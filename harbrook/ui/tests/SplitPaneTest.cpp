@@ -1,5 +1,4 @@
 // CSplitPane: where the bar goes, what becomes of the stored ratio and column widths, dragging.
-#include "UiTestRegistry.h"
 #include "UiTestSupport.h"
 
 #include <ui/SplitPane.h>
@@ -8,6 +7,8 @@
 #include <QStandardItemModel>
 #include <QTest>
 #include <QTreeView>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -37,63 +38,56 @@ struct PaneFixture {
 
 }  // namespace
 
-class SplitPaneTest : public QObject {
-    Q_OBJECT
-private Q_SLOTS:
-    void barIsHeldBetweenItsBoundsInA300PixelPane() {
-        PaneFixture narrowTree({300, 200}, 0.1f, {});
-        QCOMPARE(narrowTree.pane->BarPosition(), 96);
-        QCOMPARE(narrowTree.ratio, 0.32f);
-        QCOMPARE(narrowTree.tree()->geometry().width(), 96);
-        QCOMPARE(narrowTree.list()->geometry(), QRect(101, 0, 199, 200));
+TEST(SplitPaneTest, BarIsHeldBetweenItsBoundsInA300PixelPane) {
+    PaneFixture narrowTree({300, 200}, 0.1f, {});
+    EXPECT_EQ(narrowTree.pane->BarPosition(), 96);
+    EXPECT_FLOAT_EQ(narrowTree.ratio, 0.32f);
+    EXPECT_EQ(narrowTree.tree()->geometry().width(), 96);
+    EXPECT_EQ(narrowTree.list()->geometry(), QRect(101, 0, 199, 200));
 
-        PaneFixture wideTree({300, 200}, 0.9f, {});
-        QCOMPARE(wideTree.pane->BarPosition(), 199);
-        QCOMPARE(wideTree.list()->geometry().width(), 96);
+    PaneFixture wideTree({300, 200}, 0.9f, {});
+    EXPECT_EQ(wideTree.pane->BarPosition(), 199);
+    EXPECT_EQ(wideTree.list()->geometry().width(), 96);
+}
+
+TEST(SplitPaneTest, PaneTooNarrowForBothBoundsKeepsBothChildrenAndTheRatio) {
+    for (int width : {150, 60, 3}) {
+        PaneFixture fixture({width, 100}, 0.3f, {});
+        const QRect tree = fixture.tree()->geometry();
+        const QRect list = fixture.list()->geometry();
+        EXPECT_TRUE(tree.width() >= 0 && list.width() >= 0) << width;
+        ASSERT_TRUE(tree.right() < list.left());
+        EXPECT_FLOAT_EQ(fixture.ratio, 0.3f);
     }
+}
 
-    void paneTooNarrowForBothBoundsKeepsBothChildrenAndTheRatio() {
-        for (int width : {150, 60, 3}) {
-            PaneFixture fixture({width, 100}, 0.3f, {});
-            const QRect tree = fixture.tree()->geometry();
-            const QRect list = fixture.list()->geometry();
-            QVERIFY2(tree.width() >= 0 && list.width() >= 0, qPrintable(QString::number(width)));
-            QVERIFY(tree.right() < list.left());
-            QCOMPARE(fixture.ratio, 0.3f);
-        }
-    }
+TEST(SplitPaneTest, WidthListIsForcedToTheColumnCount) {
+    PaneFixture play({600, 100}, 0.3f, {125, 25, 95, 75, 55, 50, 50, 50}, 7, 7);
+    const auto* header = static_cast<QTreeView*>(play.list())->header();
+    EXPECT_EQ(header->count(), 7);
+    EXPECT_EQ(header->sectionSize(6), 50);
+    static_cast<QTreeView*>(play.list())->header()->resizeSection(1, 40);
+    play.pane.reset();
+    EXPECT_EQ(play.widths, (std::vector<std::uint32_t>{125, 40, 95, 75, 55, 50, 50}));
 
-    void widthListIsForcedToTheColumnCount() {
-        PaneFixture play({600, 100}, 0.3f, {125, 25, 95, 75, 55, 50, 50, 50}, 7, 7);
-        const auto* header = static_cast<QTreeView*>(play.list())->header();
-        QCOMPARE(header->count(), 7);
-        QCOMPARE(header->sectionSize(6), 50);
-        static_cast<QTreeView*>(play.list())->header()->resizeSection(1, 40);
-        play.pane.reset();
-        QCOMPARE(play.widths, (std::vector<std::uint32_t>{125, 40, 95, 75, 55, 50, 50}));
+    PaneFixture file({600, 100}, 0.3f, {210, 105});
+    EXPECT_EQ(file.widths, (std::vector<std::uint32_t>{210, 105, 0, 0}));
+    EXPECT_EQ(static_cast<QTreeView*>(file.list())->header()->sectionSize(3), 0);
+}
 
-        PaneFixture file({600, 100}, 0.3f, {210, 105});
-        QCOMPARE(file.widths, (std::vector<std::uint32_t>{210, 105, 0, 0}));
-        QCOMPARE(static_cast<QTreeView*>(file.list())->header()->sectionSize(3), 0);
-    }
-
-    void draggingTheBarMovesItWithinTheBounds() {
-        PaneFixture fixture({400, 100}, 0.5f, {});
-        QCOMPARE(fixture.pane->BarPosition(), 200);
-        CSplitPane* pane = fixture.pane.get();
-        sendMouse(pane, QEvent::MouseButtonPress, {202, 50}, Qt::LeftButton, Qt::LeftButton);
-        QVERIFY(pane->IsDragging());
-        sendMouse(pane, QEvent::MouseMove, {152, 50}, Qt::NoButton, Qt::LeftButton);
-        QCOMPARE(pane->BarPosition(), 150);
-        QCOMPARE(fixture.tree()->width(), 200);  // laid out only when the button is released
-        sendMouse(pane, QEvent::MouseMove, {10, 50}, Qt::NoButton, Qt::LeftButton);
-        sendMouse(pane, QEvent::MouseButtonRelease, {10, 50}, Qt::LeftButton, Qt::NoButton);
-        QVERIFY(!pane->IsDragging());
-        QCOMPARE(pane->BarPosition(), 96);
-        QCOMPARE(fixture.tree()->width(), 96);
-        QCOMPARE(fixture.ratio, 0.24f);
-    }
-};
-
-HARBROOK_UI_TEST(SplitPaneTest);
-#include "SplitPaneTest.moc"
+TEST(SplitPaneTest, DraggingTheBarMovesItWithinTheBounds) {
+    PaneFixture fixture({400, 100}, 0.5f, {});
+    EXPECT_EQ(fixture.pane->BarPosition(), 200);
+    CSplitPane* pane = fixture.pane.get();
+    sendMouse(pane, QEvent::MouseButtonPress, {202, 50}, Qt::LeftButton, Qt::LeftButton);
+    ASSERT_TRUE(pane->IsDragging());
+    sendMouse(pane, QEvent::MouseMove, {152, 50}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(pane->BarPosition(), 150);
+    EXPECT_EQ(fixture.tree()->width(), 200);  // laid out only when the button is released
+    sendMouse(pane, QEvent::MouseMove, {10, 50}, Qt::NoButton, Qt::LeftButton);
+    sendMouse(pane, QEvent::MouseButtonRelease, {10, 50}, Qt::LeftButton, Qt::NoButton);
+    ASSERT_TRUE(!pane->IsDragging());
+    EXPECT_EQ(pane->BarPosition(), 96);
+    EXPECT_EQ(fixture.tree()->width(), 96);
+    EXPECT_FLOAT_EQ(fixture.ratio, 0.24f);
+}

@@ -3,8 +3,13 @@
 #include <ui/SkinContext.h>
 
 #include <QApplication>
+#include <QColor>
 #include <QMouseEvent>
+#include <QRect>
+#include <QTest>
 #include <QWidget>
+
+#include <ostream>
 
 // Installs effect flags for the lifetime of the object, then restores the previous ones.
 class ScopedSettings {
@@ -33,4 +38,21 @@ inline bool sendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseB
     QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, buttons,
                       Qt::NoModifier);
     return QApplication::sendEvent(widget, &event);
+}
+
+// Readable failure messages for the Qt values the tests compare.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QPoint& p, std::ostream* os) {
+    *os << '(' << p.x() << ", " << p.y() << ')';
+}
+inline void PrintTo(const QSize& s, std::ostream* os) {
+    *os << s.width() << 'x' << s.height();
+}
+inline void PrintTo(const QRect& r, std::ostream* os) {
+    *os << r.width() << 'x' << r.height() << '+' << r.x() << '+' << r.y();
+}
+inline void PrintTo(const QColor& c, std::ostream* os) {
+    *os << c.name().toStdString();
 }

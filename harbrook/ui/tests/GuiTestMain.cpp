@@ -1,5 +1,6 @@
-// The GUI shell's tests: GoogleTest inside one QApplication (the offscreen platform unless the
-// environment chooses another), with effect sounds and animations off so dialogs open at once.
+// The main of every GUI test executable: GoogleTest inside one QApplication (the offscreen
+// platform unless the environment chooses another), with effect sounds and animations off so
+// dialogs open at once. Tests drive widgets with QTest's event helpers.
 #include <ui/SkinContext.h>
 
 #include <QApplication>

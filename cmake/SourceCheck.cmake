@@ -1,0 +1,28 @@
+# Source lists are explicit. A .cpp file below a subsystem folder that none of the folder's
+# targets lists would silently never be built or tested, so the configure step stops on it.
+function(harbrook_check_sources_listed dir)
+  set(root ${PROJECT_SOURCE_DIR}/${dir})
+  get_property(targets DIRECTORY ${root} PROPERTY BUILDSYSTEM_TARGETS)
+  if(NOT targets)
+    return()  # the folder is switched off in this build
+  endif()
+  set(listed "")
+  foreach(target IN LISTS targets)
+    get_target_property(sources ${target} SOURCES)
+    foreach(source IN LISTS sources)
+      cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${root} NORMALIZE OUTPUT_VARIABLE path)
+      list(APPEND listed ${path})
+    endforeach()
+  endforeach()
+  file(GLOB_RECURSE present ${root}/*.cpp)
+  foreach(other IN LISTS HARBROOK_SUBDIRS)  # a subsystem nested in this one checks its own
+    if(other MATCHES "^${dir}/")
+      list(FILTER present EXCLUDE REGEX "^${PROJECT_SOURCE_DIR}/${other}/")
+    endif()
+  endforeach()
+  foreach(file IN LISTS present)
+    if(NOT file IN_LIST listed)
+      message(FATAL_ERROR "${file} is in no source list of ${dir}/CMakeLists.txt")
+    endif()
+  endforeach()
+endfunction()
