@@ -26,8 +26,8 @@ void FileListModel::Fill(const QString& folder) {
         if (stop.stop_requested()) return;
         QMetaObject::invokeMethod(
             this,
-            [this, path, generation, count, found = std::move(items)]() mutable {
-                Apply(path, std::move(found), count >= 0, generation);
+            [this, path, generation, column, count, found = std::move(items)]() mutable {
+                Apply(path, std::move(found), count >= 0, generation, column);
             },
             Qt::QueuedConnection);
     });
@@ -48,23 +48,21 @@ void FileListModel::SetNotifyTarget(platform::MessageTarget* target) {
 }
 
 void FileListModel::Apply(const QString& folder, std::vector<ShellItem> items, bool ok,
-                          std::uint64_t generation) {
+                          std::uint64_t generation, int sortedBy) {
     if (generation != m_generation) return;  // a newer fill is under way
     m_filling = false;
+    if (!ok) items.clear();
+    // The order may have been changed while the folder was read.
+    if (sortedBy != m_sortColumn) CShellFolders::Sort(items, m_sortColumn);
+    if (m_sortOrder == Qt::DescendingOrder) std::reverse(items.begin(), items.end());
     beginResetModel();
-    m_items = ok ? std::move(items) : std::vector<ShellItem>();
-    if (m_sortOrder == Qt::DescendingOrder) std::reverse(m_items.begin(), m_items.end());
+    m_items = std::move(items);
     endResetModel();
     if (ok) {
         m_folder = CItemIdList(folder);
         if (m_notifyTarget) m_folder.RegisterNotify(m_notifyTarget);
     }
     Q_EMIT filled(ok);
-}
-
-void FileListModel::Arrange(std::vector<ShellItem>& items) const {
-    CShellFolders::Sort(items, m_sortColumn);
-    if (m_sortOrder == Qt::DescendingOrder) std::reverse(items.begin(), items.end());
 }
 
 int FileListModel::RowOf(const QString& path) const {
@@ -166,7 +164,8 @@ void FileListModel::sort(int column, Qt::SortOrder order) {
     for (const QModelIndex& index : before) paths.push_back(Item(index.row()).path);
     m_sortColumn = column;
     m_sortOrder = order;
-    Arrange(m_items);
+    CShellFolders::Sort(m_items, m_sortColumn);
+    if (m_sortOrder == Qt::DescendingOrder) std::reverse(m_items.begin(), m_items.end());
     QHash<QString, int> rows;
     rows.reserve(static_cast<qsizetype>(m_items.size()));
     for (std::size_t row = 0; row < m_items.size(); ++row) {

@@ -65,8 +65,7 @@ Q_SIGNALS:
 
 private:
     void Apply(const QString& folder, std::vector<ShellItem> items, bool ok,
-               std::uint64_t generation);
-    void Arrange(std::vector<ShellItem>& items) const;
+               std::uint64_t generation, int sortedBy);
 
     // In display order. Mutable: sizes and times are read when a row first shows them.
     mutable std::vector<ShellItem> m_items;
