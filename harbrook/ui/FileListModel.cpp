@@ -111,9 +111,12 @@ int FileListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    const ShellItem& item = Item(index.row());
+    ShellItem& item = m_items[static_cast<std::size_t>(index.row())];
     switch (role) {
         case Qt::DisplayRole:
+            if (index.column() == kSize || index.column() == kModified) {
+                CShellFolders::ReadDetails(item);
+            }
             switch (index.column()) {
                 case kName:
                     return item.name;

@@ -1,10 +1,12 @@
 #include <ui/PcFilePane.h>
 
+#include <ui/ShellIcons.h>
 #include <ui/SkinContext.h>
+#include <ui/SkinList.h>
+#include <ui/SkinTree.h>
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QTreeView>
 
 #include <algorithm>
 
@@ -12,26 +14,17 @@ const char* const CPcFilePane::kCaption = "  デスクトップ内のフォル�
 
 namespace {
 
-QTreeView* makeFolderTree() {
-    auto* tree = new QTreeView;
-    tree->setHeaderHidden(true);
-    tree->setUniformRowHeights(true);
-    tree->setDragEnabled(true);
-    tree->setDragDropMode(QAbstractItemView::DragOnly);
-    tree->setSelectionMode(QAbstractItemView::SingleSelection);
+CSkinTree* makeFolderTree() {
+    auto* tree = new CSkinTree;
+    tree->DragDrop().SetDragEnabled(true);
     return tree;
 }
 
-QTreeView* makeFileList() {
-    auto* list = new QTreeView;
-    list->setRootIsDecorated(false);
-    list->setItemsExpandable(false);
-    list->setUniformRowHeights(true);
-    list->setAllColumnsShowFocus(true);
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setDragEnabled(true);
-    list->setDragDropMode(QAbstractItemView::DragOnly);
-    list->header()->setSortIndicator(0, Qt::AscendingOrder);
+CSkinList* makeFileList() {
+    auto* list = new CSkinList;
+    list->SetImageSize(QSize(ShellIcons::kSize, ShellIcons::kSize));
+    list->DragDrop().SetDragEnabled(true);
+    list->horizontalHeader()->setSortIndicator(FileListModel::kName, Qt::AscendingOrder);
     list->setSortingEnabled(true);
     return list;
 }
@@ -45,13 +38,13 @@ CPcFilePane::CPcFilePane(float& ratio, std::vector<std::uint32_t>& widths,
       m_shellFolders(shellFolders),
       m_files(new FileListModel(this)),
       m_folders(new FolderTreeModel(this, std::move(roots))) {
-    QTreeView* tree = makeFolderTree();
-    QTreeView* list = makeFileList();
+    CSkinTree* tree = makeFolderTree();
+    CSkinList* list = makeFileList();
     tree->setModel(m_folders);
     list->setModel(m_files);
     Create(tree, kTreeId, QString::fromUtf8(kCaption), list, kListId, kColumnCount, ratio, widths);
 
-    connect(tree, &QTreeView::expanded, m_folders, &FolderTreeModel::Expand);
+    connect(tree, &CSkinTree::expanded, m_folders, &FolderTreeModel::Expand);
     // Selection, not the current item: a view makes its first item current when it gets the
     // focus, which is no choice of the user's.
     connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -110,7 +103,7 @@ void CPcFilePane::OnFilled(bool ok) {
 void CPcFilePane::OnRevealed(const QModelIndex& index, bool exact) {
     // Only the folder itself is selected: an ancestor would not match what the list shows.
     if (!exact || !index.isValid()) return;
-    auto* tree = static_cast<QTreeView*>(Tree());
+    CSkinTree* tree = Tree();
     for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent()) {
         tree->expand(parent);
     }

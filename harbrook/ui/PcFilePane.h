@@ -51,8 +51,8 @@ public:
 
     FileListModel* Files() const { return m_files; }
     FolderTreeModel* Folders() const { return m_folders; }
-    QAbstractItemView* FolderTree() const { return Tree(); }
-    QAbstractItemView* FileList() const { return List(); }
+    CSkinTree* FolderTree() const { return Tree(); }
+    CSkinList* FileList() const { return List(); }
 
 Q_SIGNALS:
     // The list shows `folder` (after ShowFolder, a tree click, opening a folder, or Refresh).

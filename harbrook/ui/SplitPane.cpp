@@ -1,39 +1,16 @@
 #include <ui/SplitPane.h>
 
-#include <ui/UiFont.h>
+#include <ui/SkinList.h>
+#include <ui/SkinTree.h>
 
-#include <QAbstractItemView>
-#include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTableView>
-#include <QTreeView>
 
 #include <algorithm>
 
 namespace {
 
 const QColor kBarColour{0xC9, 0xDE, 0xF1};
-const QColor kCaptionText{0x18, 0x1A, 0x16};
-
-// The tree's caption: its text on the light grey band.
-class CaptionBand : public QWidget {
-public:
-    CaptionBand(const QString& text, QWidget* parent) : QWidget(parent), m_text(text) {
-        setFont(MakeUiFont(false, 100));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), CSplitPane::kCaptionBand);
-        painter.setPen(kCaptionText);
-        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_text);
-    }
-
-private:
-    QString m_text;
-};
 
 // The dragging tracker: two one-pixel lines at the bar's edges, drawn by inverting what lies
 // below them, over the whole pane.
@@ -77,8 +54,8 @@ CSplitPane::~CSplitPane() {
     StoreColumnWidths();
 }
 
-void CSplitPane::Create(QAbstractItemView* tree, int treeId, const QString& caption,
-                        QAbstractItemView* list, int listId, int columnCount, float& ratio,
+void CSplitPane::Create(CSkinTree* tree, int treeId, const QString& caption, CSkinList* list,
+                        int listId, int columnCount, float& ratio,
                         std::vector<std::uint32_t>& widths) {
     m_tree = tree;
     m_list = list;
@@ -95,48 +72,19 @@ void CSplitPane::Create(QAbstractItemView* tree, int treeId, const QString& capt
     }
     tree->setObjectName(QString::number(treeId));
     list->setObjectName(QString::number(listId));
-    m_caption = new CaptionBand(caption, this);
-    m_caption->setCursor(Qt::ArrowCursor);
-    m_caption->show();
-    if (QHeaderView* header = HeaderOf(list)) {
-        header->setStretchLastSection(false);  // the columns are exactly as wide as stored
-        connect(header, &QHeaderView::sectionCountChanged, this, &CSplitPane::ApplyColumnWidths);
-        connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
-            if (section < m_columnCount && size >= 0) {
-                (*m_widths)[static_cast<std::size_t>(section)] = static_cast<std::uint32_t>(size);
-            }
-        });
-    }
-    ApplyColumnWidths();
+    tree->SetCaption(caption);
+    list->SetColumnWidths(QList<int>(widths.begin(), widths.end()));
     m_tracker->raise();
     if (isVisible()) PlaceBar();
 }
 
-QHeaderView* CSplitPane::HeaderOf(QAbstractItemView* list) {
-    if (auto* tree = qobject_cast<QTreeView*>(list)) return tree->header();
-    if (auto* table = qobject_cast<QTableView*>(list)) return table->horizontalHeader();
-    return nullptr;
-}
-
-void CSplitPane::ApplyColumnWidths() {
-    QHeaderView* header = HeaderOf(m_list);
-    if (!header || !m_widths) return;
-    // The stored widths go in as they are; resizing here must not write them back.
-    const std::vector<std::uint32_t> widths = *m_widths;
-    const int count = std::min(header->count(), m_columnCount);
-    for (int section = 0; section < count; ++section) {
-        header->resizeSection(section, static_cast<int>(widths[static_cast<std::size_t>(section)]));
-    }
-    *m_widths = widths;
-}
-
 void CSplitPane::StoreColumnWidths() {
-    QHeaderView* header = HeaderOf(m_list);
-    if (!header || !m_widths) return;
-    const int count = std::min(header->count(), m_columnCount);
-    for (int section = 0; section < count; ++section) {
-        (*m_widths)[static_cast<std::size_t>(section)] =
-            static_cast<std::uint32_t>(header->sectionSize(section));
+    if (!m_list || !m_widths) return;
+    const QList<int> shown = m_list->ColumnWidths();
+    const auto count = std::min<qsizetype>(shown.size(), m_columnCount);
+    for (qsizetype column = 0; column < count; ++column) {
+        (*m_widths)[static_cast<std::size_t>(column)] =
+            static_cast<std::uint32_t>(std::max(shown[column], 0));
     }
 }
 
@@ -164,9 +112,7 @@ void CSplitPane::Layout() {
     if (Minimised() || !m_tree) return;
     Clamp();
     const int paneHeight = height();
-    const int captionHeight = std::min(kCaptionHeight, paneHeight);
-    m_caption->setGeometry(0, 0, m_x, captionHeight);
-    m_tree->setGeometry(0, captionHeight, m_x, paneHeight - captionHeight);
+    m_tree->setGeometry(0, 0, m_x, paneHeight);
     m_list->setGeometry(m_x + kBarWidth, 0, std::max(width() - m_x - kBarWidth, 0), paneHeight);
     update(BarRect());
 }
