@@ -91,9 +91,8 @@ TEST(ShellBrowserTest, SizeColumnShowsKilobytesRoundedUp) {
     QTemporaryDir dir;
     const qint64 sizes[] = {0, 1, 1024, 1025};
     for (qint64 size : sizes) makeFile(dir.filePath(QStringLiteral("%1.mp3").arg(size)), size);
-    FileListModel model;
+    FileListModel model;  // in name order, which reads no sizes before the rows are shown
     QAbstractItemModelTester tester(&model);
-    model.sort(FileListModel::kSize, Qt::AscendingOrder);
     ASSERT_TRUE(fill(model, dir.path()));
     QStringList texts;
     for (int row = 0; row < model.rowCount(); ++row) {

@@ -1,12 +1,12 @@
 // CSplitPane: where the bar goes, what becomes of the stored ratio and column widths, dragging.
 #include "UiTestSupport.h"
 
+#include <ui/SkinList.h>
+#include <ui/SkinTree.h>
 #include <ui/SplitPane.h>
 
-#include <QHeaderView>
 #include <QStandardItemModel>
 #include <QTest>
-#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -14,21 +14,21 @@
 
 namespace {
 
-// A pane of `size` over a plain tree and a list showing `columns` columns.
+// A pane of `size` over a skinned tree and a list showing `columns` columns.
 struct PaneFixture {
     PaneFixture(QSize size, float startRatio, std::vector<std::uint32_t> startWidths,
                 int columns = 4, int paneColumns = 4)
         : ratio(startRatio), widths(std::move(startWidths)), model(0, columns) {
         pane = std::make_unique<CSplitPane>();
-        auto* list = new QTreeView;
+        auto* list = new CSkinList;
         list->setModel(&model);
-        pane->Create(new QTreeView, 59650, QStringLiteral("  転送リスト"), list, 59651, paneColumns,
+        pane->Create(new CSkinTree, 59650, QStringLiteral("  転送リスト"), list, 59651, paneColumns,
                      ratio, widths);
         pane->resize(size);
         pane->show();  // a hidden widget gets its resize events only when shown
     }
-    QWidget* tree() const { return pane->Tree(); }
-    QWidget* list() const { return pane->List(); }
+    CSkinTree* tree() const { return pane->Tree(); }
+    CSkinList* list() const { return pane->List(); }
 
     float ratio;
     std::vector<std::uint32_t> widths;
@@ -63,16 +63,15 @@ TEST(SplitPaneTest, PaneTooNarrowForBothBoundsKeepsBothChildrenAndTheRatio) {
 
 TEST(SplitPaneTest, WidthListIsForcedToTheColumnCount) {
     PaneFixture play({600, 100}, 0.3f, {125, 25, 95, 75, 55, 50, 50, 50}, 7, 7);
-    const auto* header = static_cast<QTreeView*>(play.list())->header();
-    EXPECT_EQ(header->count(), 7);
-    EXPECT_EQ(header->sectionSize(6), 50);
-    static_cast<QTreeView*>(play.list())->header()->resizeSection(1, 40);
+    EXPECT_EQ(play.list()->ColumnWidths(), (QList<int>{125, 25, 95, 75, 55, 50, 50}));
+    EXPECT_EQ(play.tree()->Caption(), QStringLiteral("  転送リスト"));
+    play.list()->setColumnWidth(1, 40);
     play.pane.reset();
     EXPECT_EQ(play.widths, (std::vector<std::uint32_t>{125, 40, 95, 75, 55, 50, 50}));
 
     PaneFixture file({600, 100}, 0.3f, {210, 105});
     EXPECT_EQ(file.widths, (std::vector<std::uint32_t>{210, 105, 0, 0}));
-    EXPECT_EQ(static_cast<QTreeView*>(file.list())->header()->sectionSize(3), 0);
+    EXPECT_EQ(file.list()->columnWidth(3), 0);
 }
 
 TEST(SplitPaneTest, DraggingTheBarMovesItWithinTheBounds) {
