@@ -2,6 +2,7 @@
 // rows (limit 150 ms), and the folder read alone. The folder is made once in a temporary place.
 #include <ui/PcFilePane.h>
 #include <ui/ShellFolders.h>
+#include <ui/SkinList.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
