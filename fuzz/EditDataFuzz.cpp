@@ -1,10 +1,10 @@
 // Edit data files come from the user's disk: any bytes must either load into a store that keeps
 // its limits or be refused, and the loaded store must survive edits and unit file writes.
+#include "NonRegularInputs.h"
+#include "support/MemoryFile.h"
+
 #include <songbase/Songbase.h>
 
-#include "NonRegularInputs.h"
-
-#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -33,15 +34,6 @@ struct Scratch {
 const std::string& scratch() {
     static const Scratch dir;
     return dir.folder;
-}
-
-// The input lives in memory (a memfd reached through /proc), which keeps the replay fast.
-std::string inputPath(const std::string& bytes) {
-    static const int fd = ::memfd_create("editdata", 0);
-    if (fd < 0 || ::ftruncate(fd, 0) != 0 ||
-        ::pwrite(fd, bytes.data(), bytes.size(), 0) != static_cast<ssize_t>(bytes.size()))
-        std::abort();
-    return "/proc/self/fd/" + std::to_string(fd);
 }
 
 void check(bool condition) {
@@ -70,18 +62,20 @@ void exercise() {
     if (CSongbase::CreatePlayList(&index)) CSongbase::SetTrackInfo(index, 0, "");
 }
 
-// Random bytes almost never hold plausible counts; half of the inputs get small playlist and
-// track counts written into them so the loaded records themselves are fuzzed too.
-std::string shaped(const std::uint8_t* data, std::size_t size) {
-    std::string file(reinterpret_cast<const char*>(data), size);
+// Random bytes almost never hold plausible counts; half of the inputs whose playlist count does
+// not fit their length get small playlist and track counts written into them, so the loaded
+// records themselves are fuzzed too. Inputs that fit (real edit data files) are left alone.
+std::vector<std::uint8_t> shaped(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::uint8_t> file(data, data + size);
     if (size < 81 || (data[0] & 1) == 0) return file;
+    if (80 + (data[34] | data[35] << 8) * sizeof(Songbase_ListRecord) <= size) return file;
     const auto lists = static_cast<std::uint16_t>(data[1] % 3);
-    file[34] = static_cast<char>(lists);
+    file[34] = static_cast<std::uint8_t>(lists);
     file[35] = 0;
     std::size_t pos = 80;
     for (int i = 0; i < lists && pos + 344 <= size; ++i) {
         const auto tracks = static_cast<std::uint8_t>(data[2 + i] % 4);
-        file[pos + 8] = static_cast<char>(tracks);
+        file[pos + 8] = tracks;
         file[pos + 9] = 0;
         pos += 344 + tracks * sizeof(Songbase_Track);
     }
@@ -98,7 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CSongbase::Release();
         return read;
     });
-    const std::string input = inputPath(shaped(data, size));
+    const std::vector<std::uint8_t> bytes = shaped(data, size);
+    const std::string input = fuzzsupport::memoryFile(bytes.data(), bytes.size());
     if (CSongbase::ReadEditData(input.c_str())) {
         check(size >= 80);
         exercise();

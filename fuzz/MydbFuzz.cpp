@@ -1,8 +1,9 @@
 // Loads arbitrary bytes as a myDB text file. Whatever the input, loading must not crash, must
 // either succeed with at most 10000 rows or fail with a load code while leaving the rows as they
 // were, and what loaded must come back unchanged through the writer (track rows drop their year).
-// Inputs whose first byte is odd are read as a recipe for myDB-like lines, so that random inputs
-// reach the field checks rather than stopping at the first line.
+// Inputs that start with a control character no text file starts with are read as a recipe for
+// myDB-like lines, so that random inputs reach the field checks rather than stopping at the
+// first line; everything else (real files among them) is loaded as it stands.
 #include <mydb/MyDbData.h>
 #include <mydb/MyDbFileWriter.h>
 
@@ -100,6 +101,10 @@ std::string withCrLf(const std::vector<std::string>& lines) {
     return text;
 }
 
+bool isRecipe(std::uint8_t first) {
+    return first < 0x20 && first != '\t' && first != '\n' && first != '\r' && first != '\x1a';
+}
+
 // A fresh file each time: rewriting a truncated file makes ext4 flush it on close.
 void writeBytes(const std::string& path, const std::string& bytes) {
     ::unlink(path.c_str());
@@ -185,7 +190,7 @@ void checkRoundTrip(const std::vector<MyDbRow>& loaded) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const bool tokens = size > 0 && (data[0] & 1);
+    const bool tokens = size > 0 && isRecipe(data[0]);
     const TokenText recipe = tokens ? tokensToText(data + 1, size - 1) : TokenText{};
     const std::string bytes =
         tokens ? recipe.text : std::string(reinterpret_cast<const char*>(data), size);

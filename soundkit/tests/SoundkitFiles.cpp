@@ -61,10 +61,15 @@ std::string patchWaveFormat(const std::string& source, const std::string& name, 
 }
 
 std::string withContentEncryption(const std::string& source, const std::string& name) {
-    std::string bytes = readFile(source);
     // Secret data, protection type, key id and license URL, all empty.
-    std::string body = le(0, 4) + le(0, 4) + le(0, 4) + le(0, 4);
-    std::string object = kContentEncryption + le(24 + body.size(), 8) + body;
+    return withHeaderObject(source, name, kContentEncryption,
+                            le(0, 4) + le(0, 4) + le(0, 4) + le(0, 4));
+}
+
+std::string withHeaderObject(const std::string& source, const std::string& name,
+                             const std::string& guid, const std::string& body) {
+    std::string bytes = readFile(source);
+    std::string object = guid + le(24 + body.size(), 8) + body;
     bytes.replace(16, 8, le(readLe(bytes, 16, 8) + object.size(), 8));
     bytes.replace(24, 4, le(readLe(bytes, 24, 4) + 1, 4));
     bytes.insert(30, object);

@@ -21,6 +21,10 @@ std::string patchWaveFormat(const std::string& source, const std::string& name, 
                             std::uint32_t value);
 // A copy of `source` with a Content Encryption Object added to its ASF header.
 std::string withContentEncryption(const std::string& source, const std::string& name);
+// A copy of `source` with an object (16-byte GUID as stored, then `body`) added at the start of
+// its ASF header.
+std::string withHeaderObject(const std::string& source, const std::string& name,
+                             const std::string& guid, const std::string& body);
 // A copy of `source` extended with zero bytes to `size` (sparse, so cheap on disk).
 std::string extended(const std::string& source, const std::string& name, std::uint64_t size);
 // A copy of `source` under another name.

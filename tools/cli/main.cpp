@@ -7,22 +7,6 @@
 #include <cstdio>
 #include <string>
 
-namespace cli {
-
-static std::vector<Command>& registry() {
-    static std::vector<Command> all;
-    return all;
-}
-
-bool registerCommand(const Command& command) {
-    registry().push_back(command);
-    return true;
-}
-
-const std::vector<Command>& commands() { return registry(); }
-
-}  // namespace cli
-
 int main(int argc, char** argv) {
     cli::initMessages();
     if (argc < 2) {

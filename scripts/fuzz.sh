@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang (ASan + UBSan, every library instrumented for coverage)
+# in build-fuzz/, writes each target's seed corpus, then runs the targets one after another, each
+# for SECONDS (default 60) with its corpus and dictionary, and prints each target's edge count.
+#   ./scripts/fuzz.sh [SECONDS] [TARGET...]      (all fuzz/*Fuzz.cpp targets when none is named)
+# Inputs that reach new code are kept in build-fuzz/corpus/TARGET/ and fed again on the next run
+# (delete that folder to start from the seeds alone); crash inputs go to build-fuzz/crashes/TARGET/.
+# Non-zero exit status when a target crashed or could not run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${1:-60}
+[ $# -gt 0 ] && shift
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  for source in fuzz/*Fuzz.cpp; do targets+=("$(basename "$source" .cpp)"); done
+fi
+
+# The dictionary of a target's input format.
+dictionary() {
+  case "$1" in
+    SoundkitFuzz) echo audio ;;
+    WaveSourceFuzz) echo wave ;;
+    EditDataFuzz | InspectFuzz) echo musicdb ;;
+    MydbFuzz) echo mydb ;;
+    PointRecordFuzz | PointGroupFuzz) echo points ;;
+    PointPictureFuzz) echo picture ;;
+    *) echo text ;;
+  esac
+}
+
+./scripts/install-deps.sh
+build=build-fuzz
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DHARBROOK_FUZZ=ON -DHARBROOK_GUI=OFF \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j 2 --target fuzz_seeds "${targets[@]}"
+HARBROOK_TEST_CACHE="$PWD/$build/testdata" "$build/bin/fuzz_seeds" "$build/fuzz-seeds"
+
+summary=()
+status=0
+for target in "${targets[@]}"; do
+  corpus="$build/corpus/$target"
+  crashes="$build/crashes/$target"
+  log="$build/logs/$target.log"
+  mkdir -p "$corpus" "$crashes" "$(dirname "$log")"
+  echo "== $target: $seconds s"
+  result=ok
+  if ! "$build/bin/$target" "$corpus" "$build/fuzz-seeds/$target" \
+      -dict="fuzz/dict/$(dictionary "$target").dict" -max_total_time="$seconds" -timeout=30 \
+      -artifact_prefix="$crashes/" -print_final_stats=1 >"$log" 2>&1; then
+    result="FAILED, see $log"
+    status=1
+  fi
+  edges=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 | cut -d' ' -f2)
+  summary+=("$(printf '%-18s %7s edges   %s' "$target" "${edges:-?}" "$result")")
+done
+
+echo
+printf '%s\n' "${summary[@]}"
+exit $status
