@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
         fuzzseeds::writeMydbSeeds(root);
         fuzzseeds::writePointSeeds(root);
         fuzzseeds::writeTextaidSeeds(root);
+        fuzzseeds::writeTagCharsetSeeds(root);
         addRegressions(root);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "fuzz_seeds: %s\n", e.what());

@@ -11,5 +11,6 @@ void writeInspectSeeds(const std::string& root);
 void writeMydbSeeds(const std::string& root);
 void writePointSeeds(const std::string& root);
 void writeTextaidSeeds(const std::string& root);
+void writeTagCharsetSeeds(const std::string& root);
 
 }  // namespace fuzzseeds
