@@ -20,29 +20,24 @@ std::string genreName(int genre) {
     return CTextaid::GenreIntToStr(genre, name) ? std::string(name) : std::string();
 }
 
-MyDbRow playListRow(int tracks, std::string_view title) {
-    MyDbRow row = mydb::blankRow();
-    mydb::setField(row, MyDbField::Command, mydb::kPlaylistCommand);
-    mydb::setField(row, MyDbField::No, std::to_string(tracks));
-    mydb::setField(row, MyDbField::Title, title);
-    mydb::setField(row, MyDbField::TitleReading, kHiragana);
-    mydb::setField(row, MyDbField::Artist, kKashu);
-    mydb::setField(row, MyDbField::Genre, genreName(1 + tracks % CTextaid::kGenreCount));
-    mydb::setField(row, MyDbField::Year, "1999");
-    mydb::setField(row, MyDbField::ArtistReading, kHiragana);
-    mydb::setField(row, MyDbField::CandidateTitle, kKatakana);
-    return row;
+// The columns playlist and track rows share.
+MyDbRow row(std::string_view command, int no, std::string_view title, std::string_view artist) {
+    MyDbRow r = mydb::blankRow();
+    mydb::setField(r, MyDbField::Command, command);
+    mydb::setField(r, MyDbField::No, std::to_string(no));
+    mydb::setField(r, MyDbField::Title, title);
+    mydb::setField(r, MyDbField::TitleReading, kHiragana);
+    mydb::setField(r, MyDbField::Artist, artist);
+    mydb::setField(r, MyDbField::Genre, genreName(no % CTextaid::kGenreCount));
+    return r;
 }
 
-MyDbRow trackRow(int number, std::string_view title) {
-    MyDbRow row = mydb::blankRow();
-    mydb::setField(row, MyDbField::Command, mydb::kTrackCommand);
-    mydb::setField(row, MyDbField::No, std::to_string(number));
-    mydb::setField(row, MyDbField::Title, title);
-    mydb::setField(row, MyDbField::TitleReading, kHiragana);
-    mydb::setField(row, MyDbField::Artist, kHalfWidthKana);
-    mydb::setField(row, MyDbField::Genre, genreName(number % CTextaid::kGenreCount));
-    return row;
+MyDbRow playListRow(int tracks, std::string_view title) {
+    MyDbRow r = row(mydb::kPlaylistCommand, tracks, title, kKashu);
+    mydb::setField(r, MyDbField::Year, "1999");
+    mydb::setField(r, MyDbField::ArtistReading, kHiragana);
+    mydb::setField(r, MyDbField::CandidateTitle, kKatakana);
+    return r;
 }
 
 // `playLists` playlists of `tracks` tracks each.
@@ -50,7 +45,8 @@ std::string albums(int playLists, int tracks) {
     std::vector<MyDbRow> rows;
     for (int i = 0; i < playLists; ++i) {
         rows.push_back(playListRow(tracks, i % 2 ? kNihongo : "Album"));
-        for (int j = 1; j <= tracks; ++j) rows.push_back(trackRow(j, j % 2 ? kKatakana : "Song"));
+        for (int j = 1; j <= tracks; ++j)
+            rows.push_back(row(mydb::kTrackCommand, j, j % 2 ? kKatakana : "Song", kHalfWidthKana));
     }
     return MyDbFileWriter::Format(rows);
 }
