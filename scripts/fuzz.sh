@@ -17,12 +17,13 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 # A target's options: the dictionary of its input format and, where the seeds include files far
-# larger than the reader's interesting cases (10 000 rows, 999 playlists), a length limit for the
-# mutated inputs, which keeps every run fast. The seeds themselves are all run whole first.
+# larger than the reader's interesting cases (10 000 rows, 999 playlists, a minute of PCM), a
+# length limit for the mutated inputs, which keeps every run fast. The seeds themselves are all
+# run whole first.
 options() {
   case "$1" in
     SoundkitFuzz) echo "-dict=fuzz/dict/audio.dict" ;;
-    WaveSourceFuzz) echo "-dict=fuzz/dict/wave.dict" ;;
+    WaveSourceFuzz) echo "-dict=fuzz/dict/wave.dict -max_len=4096" ;;
     EditDataFuzz | InspectFuzz) echo "-dict=fuzz/dict/musicdb.dict -max_len=16384" ;;
     MydbFuzz) echo "-dict=fuzz/dict/mydb.dict -max_len=8192" ;;
     PointRecordFuzz | PointGroupFuzz) echo "-dict=fuzz/dict/points.dict" ;;
