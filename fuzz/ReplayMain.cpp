@@ -1,7 +1,11 @@
 // Stand-in driver for builds without libFuzzer: feeds the seed files given on the command line
 // (files, or folders of files), then a fixed number of seeded pseudo-random inputs: mostly
 // mutations of the seeds, some plain random bytes, so the fuzz targets run in every test build.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -93,8 +97,26 @@ private:
     std::mt19937 m_engine{12345};
 };
 
+// The input being run, saved to "replay-crash.bin" in the current folder when the target dies
+// on a signal, so that a failure can be replayed and kept as a regression input.
+const std::string* g_current = nullptr;
+
+extern "C" void saveCurrentInput(int signal) {
+    const int fd = ::open("replay-crash.bin", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd >= 0 && g_current) {
+        [[maybe_unused]] ssize_t n = ::write(fd, g_current->data(), g_current->size());
+        ::close(fd);
+        const char note[] = "fuzz replay: the failing input is in replay-crash.bin\n";
+        n = ::write(STDERR_FILENO, note, sizeof note - 1);
+    }
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
 void run(const std::string& input) {
+    g_current = &input;
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
+    g_current = nullptr;
 }
 
 }  // namespace
@@ -108,6 +130,8 @@ int main(int argc, char** argv) {
         else
             addSeeds(argv[i], seeds);
     }
+    for (int signal : {SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGTRAP})
+        std::signal(signal, saveCurrentInput);
     for (const auto& seed : seeds) run(seed);
     Mutator mutator(seeds);
     for (int r = 0; r < runs; ++r)

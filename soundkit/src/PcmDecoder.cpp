@@ -25,6 +25,14 @@ AVChannelLayout usableLayout(const AVChannelLayout& layout) {
     return result;
 }
 
+// Decoders report damaged data in their own ways: AVERROR_INVALIDDATA, or a plain -1 from the
+// older ones such as WMA. Everything but a misuse of the decoder or a lack of memory counts as a
+// damaged packet.
+bool isDamagedData(int result) {
+    return result < 0 && result != AVERROR(EAGAIN) && result != AVERROR_EOF &&
+           result != AVERROR(EINVAL) && result != AVERROR(ENOMEM);
+}
+
 }  // namespace
 
 PcmDecoder::~PcmDecoder() {
@@ -59,7 +67,7 @@ int PcmDecoder::outputRate(int sourceRate) const {
 
 bool PcmDecoder::decode(const AVPacket* packet, const Sink& sink) {
     int result = avcodec_send_packet(m_codec, packet);
-    if (result == AVERROR_INVALIDDATA) return true;  // a damaged packet: skip it
+    if (isDamagedData(result)) return true;  // skip it
     if (result < 0 && result != AVERROR_EOF) return false;
     if (!receiveFrames(sink)) return false;
     return packet || drainConverter(sink);
@@ -69,7 +77,7 @@ bool PcmDecoder::receiveFrames(const Sink& sink) {
     for (;;) {
         int result = avcodec_receive_frame(m_codec, m_frame);
         if (result == AVERROR(EAGAIN) || result == AVERROR_EOF) return true;
-        if (result == AVERROR_INVALIDDATA) continue;
+        if (isDamagedData(result)) continue;
         if (result < 0) return false;
         bool ok = convert(m_frame, sink);
         av_frame_unref(m_frame);
