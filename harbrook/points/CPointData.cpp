@@ -125,13 +125,17 @@ bool CPointData::GetGroupName(int group, char* buffer) const {
     return true;
 }
 
+bool CPointData::IsListed(int slot) const {
+    return isUserSlot(slot) && m_Slots[slot].isUserPoint();
+}
+
 int CPointData::GetPoint(int slot, PointEntry* entry) {
     if (!entry) return 0;
     *entry = PointEntry{};
     if (!isSlot(slot)) return 0;
     auto& s = m_Slots[slot];
     entry->picture = &s.picture;
-    if (slot < kFirstUserSlot || !s.isUserPoint()) return 1;
+    if (!IsListed(slot)) return 1;
     entry->group = s.record.group;
     copyField(entry->name, s.record.name);
     copyField(entry->reading, s.record.reading);
@@ -146,10 +150,18 @@ int CPointData::GetPoint(int slot, PointEntry* entry) {
 bool CPointData::PutPoint(int slot, const PointEntry* entry) {
     if (!isUserSlot(slot) || !entry) return false;
     auto& s = m_Slots[slot];
+    // A new point's entry may carry its picture in this slot's own holder (GetPoint hands it
+    // out), which starting the point afresh would clear: keep that picture aside first.
+    const PictureHolder* picture = entry->picture;
+    PictureHolder own;
     if (s.isEmpty()) {
         if (PointCount() >= kPointLimit) {
             SetResultCode(kRecordLimit);
             return false;
+        }
+        if (picture == &s.picture) {
+            own.copyFrom(s.picture);
+            picture = &own;
         }
         clearSlot(s);  // a new point starts without the flags of the slot's last occupant
         initNewPointRecord(s.record, static_cast<std::int16_t>(slot));
@@ -164,8 +176,8 @@ bool CPointData::PutPoint(int slot, const PointEntry* entry) {
     setComment(slot, platform::fieldText(entry->comment, sizeof entry->comment));
 
     s.pictureChanged = true;
-    if (entry->picture && entry->picture->hasBits()) {
-        s.picture.copyFrom(*entry->picture);
+    if (picture && picture->hasBits()) {
+        s.picture.copyFrom(*picture);
         newPictureName(slot);
     } else {
         s.picture.clear();

@@ -54,6 +54,9 @@ public:
     // The name of group 0 to 10 (the unit's, or the default "グループなし", "グループ１", ...)
     // as CP932 in `buffer` (kGroupNameBytes bytes). Fails for other groups or a null buffer.
     bool GetGroupName(int group, char* buffer) const;
+    // Whether GetPoint gives the slot's point (returns 2): a used slot from 10 outside groups 11
+    // and 12.
+    bool IsListed(int slot) const;
     // Zero-fills `entry` and points its picture at the slot's holder. Returns 2 with the point's
     // fields for a listed point; 1 with nothing else filled for slots 0 to 9, an empty slot or
     // groups 11 and 12; 0 for a null entry or a slot outside 0 to 509.

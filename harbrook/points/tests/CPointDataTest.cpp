@@ -190,6 +190,21 @@ TEST_F(PointStoreTest, AddingFillsTheUnitDefaultsStampsAndNames) {
     EXPECT_EQ(field(r.commentName, 32), "2026120712345600_010.txt");
 }
 
+TEST_F(PointStoreTest, ANewPointKeepsThePictureGivenInItsSlotsOwnHolder) {
+    // The entry dialog writes a new point's picture into the holder GetPoint handed out.
+    const int slot = store.FindFreeSlot();
+    PointEntry e{};
+    ASSERT_EQ(store.GetPoint(slot, &e), 1);
+    e.picture->copyFrom(test::gradientPicture(6, 4));
+    std::snprintf(e.name, sizeof e.name, "new");
+    ASSERT_TRUE(store.PutPoint(slot, &e));
+    PointEntry got{};
+    ASSERT_EQ(store.GetPoint(slot, &got), 2);
+    EXPECT_EQ(got.picture->bits(), test::gradientPicture(6, 4).bits());
+    EXPECT_TRUE(store.IsListed(slot));
+    EXPECT_FALSE(store.IsListed(slot + 1));
+}
+
 TEST_F(PointStoreTest, TwoHundredPointsIsTheLimit) {
     fill(199);
     EXPECT_TRUE(store.CanAddPoints(1));
