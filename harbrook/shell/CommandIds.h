@@ -55,6 +55,7 @@ constexpr int kMoveDown = 32785;
 constexpr int kAddToList = 32815;
 constexpr int kExplorer = 32816;
 constexpr int kProperties = 32806;
+constexpr int kPointNew = 32783;  // the point view's new registration button
 constexpr int kShowOnMap = 32808;
 constexpr int kTakeFromMap = 32825;
 

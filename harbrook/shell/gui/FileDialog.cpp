@@ -44,6 +44,8 @@ QString CFileDialog::Filters(int kind) {
     switch (kind) {
         case kMyDb:
             return QStringLiteral("myDBファイル (*.txt *.TXT);;") + all;
+        case kPointFile:
+            return QStringLiteral("登録地点データ (*.V04 *.v04);;") + all;
         case kPicture:
             return QStringLiteral(
                        "画像ファイル (*.jpg *.jpeg *.png *.bmp *.gif *.JPG *.JPEG "

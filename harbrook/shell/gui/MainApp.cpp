@@ -3,6 +3,7 @@
 #include <shell/CommandIds.h>
 #include <shell/gui/AboutDlg.h>
 #include <shell/gui/AppData.h>
+#include <shell/gui/DesktopMapClipboard.h>
 #include <shell/gui/MainFrame.h>
 #include <shell/gui/MessageDlg.h>
 #include <shell/gui/OptionDlg.h>
@@ -77,6 +78,7 @@ bool CMainApp::InitInstance() {
     ShowStatus("シェルを初期化しています");
     ShowStatus("Orvaneを初期化しています");
     CAtlasgate::Init();
+    CAtlasgate::SetClipboard(std::make_shared<DesktopMapClipboard>());
 
     ShowStatus("標準的な初期化処理をしています");
     std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));

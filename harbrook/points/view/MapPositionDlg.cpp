@@ -1,0 +1,68 @@
+#include <points/view/MapPositionDlg.h>
+
+#include <points/view/DialogItems.h>
+
+#include <points/CPointData.h>
+
+#include <outside/Atlasgate.h>
+#include <shell/gui/MessageDlg.h>
+#include <ui/SkinIds.h>
+
+#include <QLabel>
+
+namespace {
+
+constexpr int kWidth = 303;
+constexpr int kHeight = 156;
+
+const QString kNoPosition = QStringLiteral("位置情報を取得出来ませんでした。");
+const QString kOutOfRange = QStringLiteral("緯度、経度が対応範囲外を示しています。");
+
+}  // namespace
+
+CMapPositionDlg::CMapPositionDlg(points::CPointData& store, QWidget* parent)
+    : CSkinDialog(kTemplate, parent), m_store(store) {
+    SetCaption(QStringLiteral("OrvaneWebで場所を指定する"));
+    resize(kWidth, kHeight);
+    // There is no map program to ask: the user copies the position from the web map.
+    QLabel* text = pointdlg::AddLabel(
+        this,
+        QStringLiteral(
+            "&bOrvaneWeb（Web地図）で登録したい場所を表示し、その位置をコピーして"
+            "ください。\r完了を選ぶとコピーした位置の情報（緯度経度）が取り込まれます。"),
+        QRect(14, 10, kWidth - 28, 62));
+    text->setWordWrap(true);
+    QLabel* hint = pointdlg::AddLabel(
+        this, QStringLiteral("&c緯度経度（例：35.6586, 139.7454）や地図のアドレスをコピーできます"),
+        QRect(14, 74, kWidth - 28, 36));
+    hint->setWordWrap(true);
+    pointdlg::AddButton(this, 1, ui::image::kButtonOk, QRect(116, kHeight - 36, 80, 24),
+                        QStringLiteral("完了"));
+    pointdlg::AddButton(this, 2, ui::image::kButtonCancel, QRect(208, kHeight - 36, 80, 24),
+                        QStringLiteral("キャンセル"));
+}
+
+void CMapPositionDlg::showEvent(QShowEvent* event) {
+    CSkinDialog::showEvent(event);
+    // The map is asked once on opening, for its effect only (it reads what is copied now).
+    if (!m_asked && CAtlasgate::IsInstalled()) {
+        std::int32_t longitude = 0, latitude = 0;
+        CAtlasgate::GetLonLat(&longitude, &latitude);
+    }
+    m_asked = true;
+}
+
+bool CMapPositionDlg::OnCommand(int commandId) {
+    if (commandId != 1) return CSkinDialog::OnCommand(commandId);
+    std::int32_t longitude = 0, latitude = 0;
+    if (!CAtlasgate::IsInstalled() || !CAtlasgate::GetLonLat(&longitude, &latitude)) {
+        ShowMessage(kNoPosition, CMessageDlg::kInformation);
+        return true;
+    }
+    if (!m_store.CheckPosition(longitude, latitude)) {
+        ShowMessage(kOutOfRange, CMessageDlg::kInformation);
+        return true;
+    }
+    done(1);
+    return true;
+}
