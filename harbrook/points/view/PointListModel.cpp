@@ -100,6 +100,7 @@ void PointListModel::Update() {
         for (int row = shown; row < count; ++row) m_shown.push_back(ReadRow(m_rows.SlotAt(row)));
         endInsertRows();
     }
+    Q_EMIT updated();
 }
 
 void PointListModel::ClearRows() {

@@ -55,6 +55,10 @@ public:
     // Columns 1 to 3: a checked text (see PrepareListText) stored into the row's point.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
+Q_SIGNALS:
+    // An update has ended (the group names may have changed).
+    void updated();
+
 private:
     struct Shown {
         int slot = -1;

@@ -95,7 +95,8 @@ bool CMainFrame::Create() {
     m_menuBar = new CMenuBar(this, this,
                              CMenuBar::Hooks{[this] { return ActiveMode(); },
                                              [this](int id) { return CommandEnabled(id); },
-                                             [this] { return m_appData.m_UsbState != 0; }});
+                                             [this] { return m_appData.m_UsbState != 0; },
+                                             [this](int id) { return CommandText(id); }});
     m_tabs = new CModeTabBar(this, this, [this] { return ActiveMode(); });
     m_views = new CViewContainer(this, m_appData);
     m_transferBar = new CTransferBar(this);
@@ -158,6 +159,14 @@ bool CMainFrame::RouteCommand(int id) {
 }
 
 bool CMainFrame::CommandEnabled(int id) { return DecidedEnabled(id).value_or(false); }
+
+std::optional<std::string> CMainFrame::CommandText(int id) {
+    for (CommandTarget* target : CommandChain()) {
+        if (!target) continue;
+        if (std::optional<std::string> text = target->commandText(id)) return text;
+    }
+    return std::nullopt;
+}
 
 bool CMainFrame::ExecuteCommand(int id) {
     const std::optional<bool> enabled = DecidedEnabled(id);

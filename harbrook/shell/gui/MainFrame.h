@@ -19,6 +19,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 
 class CAppData;
 class CCaptionBar;
@@ -70,6 +71,8 @@ public:
     // The enabled state the first deciding target gives; nobody deciding means disabled (a menu
     // item without a handler is greyed).
     bool CommandEnabled(int id);
+    // The menu text the first deciding target gives, or nothing (the menu's own text).
+    std::optional<std::string> CommandText(int id);
     // A WM_COMMAND as it arrives: dropped when a target reports it disabled, else routed.
     bool ExecuteCommand(int id);
     // IDLE: the transfer buttons follow the transfer command's state.

@@ -51,7 +51,7 @@ bool CMenuBar::onCommand(int id) {
 std::vector<CSkinPopupMenu::Entry> CMenuBar::BuildEntries(int index) const {
     const int mode = m_hooks.activeMode ? m_hooks.activeMode() : 0;
     return CSkinPopupMenu::EntriesOf(MenuResources::Popup(MenuResources::MenuIdForMode(mode), index),
-                                     m_hooks.commandEnabled);
+                                     m_hooks.commandEnabled, m_hooks.commandText);
 }
 
 void CMenuBar::OpenMenu(int index) {

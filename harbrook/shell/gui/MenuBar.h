@@ -12,6 +12,8 @@
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 
 class CSkinButton;
 
@@ -29,6 +31,8 @@ public:
         std::function<int()> activeMode;          // 0, 1, 2
         std::function<bool(int)> commandEnabled;  // an item's enabled state
         std::function<bool()> usbConnected;       // drives the indicator
+        // An item's text when it differs from the menu's (empty: the menu's text).
+        std::function<std::optional<std::string>(int)> commandText;
     };
 
     // Chosen commands are posted to `commands` as WM_COMMAND.

@@ -33,13 +33,14 @@ CSkinPopupMenu::CSkinPopupMenu(QWidget* parent) : QWidget(parent, Qt::Popup) {
 }
 
 std::vector<CSkinPopupMenu::Entry> CSkinPopupMenu::EntriesOf(
-    const MenuPopup& popup, const std::function<bool(int id)>& enabled) {
+    const MenuPopup& popup, const std::function<bool(int id)>& enabled, const ItemText& text) {
     std::vector<Entry> entries;
     for (const MenuItem& item : popup) {
         Entry entry;
         entry.id = item.id;
         if (!item.IsSeparator()) {
-            entry.text = QString::fromUtf8(item.text);
+            const std::optional<std::string> worded = text ? text(item.id) : std::nullopt;
+            entry.text = QString::fromUtf8(worded ? worded->c_str() : item.text);
             entry.enabled = enabled ? enabled(item.id) : true;
         }
         entries.push_back(std::move(entry));

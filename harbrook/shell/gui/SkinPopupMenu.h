@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 class CSkinPopupMenu : public QWidget {
@@ -23,9 +25,12 @@ public:
 
     explicit CSkinPopupMenu(QWidget* parent = nullptr);
 
-    // The entries of a menu popup, each enabled as `enabled` says.
+    // The entries of a menu popup, each enabled as `enabled` says and worded as `text` says
+    // (nothing or an empty function: the item's own text).
+    using ItemText = std::function<std::optional<std::string>(int id)>;
     static std::vector<Entry> EntriesOf(const MenuPopup& popup,
-                                        const std::function<bool(int id)>& enabled);
+                                        const std::function<bool(int id)>& enabled,
+                                        const ItemText& text = {});
 
     void SetEntries(std::vector<Entry> entries);
     const std::vector<Entry>& Entries() const { return m_entries; }

@@ -110,6 +110,15 @@ std::optional<bool> CViewContainer::commandEnabled(int id) {
     return std::nullopt;
 }
 
+std::optional<std::string> CViewContainer::commandText(int id) {
+    for (int mode : RoutingOrder()) {
+        CommandTarget* target = Target(mode);
+        if (!target) continue;
+        if (std::optional<std::string> text = target->commandText(id)) return text;
+    }
+    return std::nullopt;
+}
+
 void CViewContainer::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     for (const Slot& slot : m_views) {

@@ -50,6 +50,7 @@ public:
 
     bool onCommand(int id) override;
     std::optional<bool> commandEnabled(int id) override;
+    std::optional<std::string> commandText(int id) override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
