@@ -2,6 +2,7 @@
 
 #include <ui/SkinButton.h>
 #include <ui/SkinDialog.h>
+#include <ui/SkinIds.h>
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -45,6 +46,16 @@ void AddButton(CSkinDialog* dialog, int id, int image, const QRect& rect, const 
         QObject::connect(plain, &QPushButton::clicked, dialog,
                          [dialog, id] { dialog->PostCommand(id); });
     }
+}
+
+void AddOkCancel(CSkinDialog* dialog, int width, int height, const QString& okText) {
+    constexpr int kButtonWidth = 80, kButtonHeight = 24, kGap = 12, kMargin = 14, kBottom = 12;
+    const int top = height - kBottom - kButtonHeight;
+    const int cancelX = width - kMargin - kButtonWidth;
+    AddButton(dialog, 1, ui::image::kButtonOk,
+              QRect(cancelX - kGap - kButtonWidth, top, kButtonWidth, kButtonHeight), okText);
+    AddButton(dialog, 2, ui::image::kButtonCancel, QRect(cancelX, top, kButtonWidth, kButtonHeight),
+              QStringLiteral("キャンセル"));
 }
 
 QLabel* AddLabel(QWidget* dialog, const QString& text, const QRect& rect) {

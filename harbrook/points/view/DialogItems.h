@@ -14,6 +14,10 @@ namespace pointdlg {
 // the image is missing a plain button with `text` stands in and answers the same way.
 void AddButton(CSkinDialog* dialog, int id, int image, const QRect& rect, const QString& text);
 
+// OK (item 1, image 201, `okText` when unskinned) and Cancel (item 2, image 196) at the bottom
+// right of a dialog whose client area is `width` × `height`.
+void AddOkCancel(CSkinDialog* dialog, int width, int height, const QString& okText);
+
 // A static text (styled by its "&b", "&n" or "&c" prefix when the dialog is set up).
 QLabel* AddLabel(QWidget* dialog, const QString& text, const QRect& rect);
 

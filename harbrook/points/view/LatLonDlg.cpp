@@ -1,12 +1,12 @@
 #include <points/view/LatLonDlg.h>
 
 #include <points/view/DialogItems.h>
+#include <points/view/PointMessages.h>
 
 #include <points/CPointData.h>
 #include <points/PositionInput.h>
 
 #include <shell/gui/MessageDlg.h>
-#include <ui/SkinIds.h>
 
 #include <QLineEdit>
 
@@ -27,8 +27,6 @@ constexpr Column kColumns[] = {{66, 44, "&n度"}, {136, 36, "&n分"}, {198, 52, 
 const char* const kLatitudeExample[] = {"&c例）", "&c35度", "&c39分", "&c16.0秒"};
 const char* const kLongitudeExample[] = {"&c例）", "&c139度", "&c44分", "&c40.9秒"};
 
-const QString kOutOfRange = QStringLiteral("緯度、経度が対応範囲外を示しています。");
-
 }  // namespace
 
 CLatLonDlg::CLatLonDlg(points::CPointData& store, QWidget* parent)
@@ -37,10 +35,7 @@ CLatLonDlg::CLatLonDlg(points::CPointData& store, QWidget* parent)
     resize(kWidth, kHeight);
     AddRow(0, "&b北緯", kLatDegrees, kLatitudeExample);
     AddRow(1, "&b東経", kLatDegrees + 3, kLongitudeExample);
-    pointdlg::AddButton(this, 1, ui::image::kButtonOk, QRect(116, kHeight - 36, 80, 24),
-                        QStringLiteral("OK"));
-    pointdlg::AddButton(this, 2, ui::image::kButtonCancel, QRect(208, kHeight - 36, 80, 24),
-                        QStringLiteral("キャンセル"));
+    pointdlg::AddOkCancel(this, kWidth, kHeight, QStringLiteral("OK"));
 }
 
 void CLatLonDlg::AddRow(int row, const char* label, int firstItem, const char* const example[4]) {
@@ -87,7 +82,7 @@ bool CLatLonDlg::OnCommand(int commandId) {
     if (commandId != 1) return CSkinDialog::OnCommand(commandId);
     const sMapLonLat position = Position();
     if (!m_store.CheckPosition(position.longitude, position.latitude)) {
-        ShowMessage(kOutOfRange, CMessageDlg::kInformation);
+        ShowMessage(pointmsg::OutOfRange(), CMessageDlg::kInformation);
         return true;
     }
     done(1);

@@ -1,12 +1,12 @@
 #include <points/view/MapPositionDlg.h>
 
 #include <points/view/DialogItems.h>
+#include <points/view/PointMessages.h>
 
 #include <points/CPointData.h>
 
 #include <outside/Atlasgate.h>
 #include <shell/gui/MessageDlg.h>
-#include <ui/SkinIds.h>
 
 #include <QLabel>
 
@@ -14,9 +14,6 @@ namespace {
 
 constexpr int kWidth = 303;
 constexpr int kHeight = 156;
-
-const QString kNoPosition = QStringLiteral("位置情報を取得出来ませんでした。");
-const QString kOutOfRange = QStringLiteral("緯度、経度が対応範囲外を示しています。");
 
 }  // namespace
 
@@ -36,10 +33,7 @@ CMapPositionDlg::CMapPositionDlg(points::CPointData& store, QWidget* parent)
         this, QStringLiteral("&c緯度経度（例：35.6586, 139.7454）や地図のアドレスをコピーできます"),
         QRect(14, 74, kWidth - 28, 36));
     hint->setWordWrap(true);
-    pointdlg::AddButton(this, 1, ui::image::kButtonOk, QRect(116, kHeight - 36, 80, 24),
-                        QStringLiteral("完了"));
-    pointdlg::AddButton(this, 2, ui::image::kButtonCancel, QRect(208, kHeight - 36, 80, 24),
-                        QStringLiteral("キャンセル"));
+    pointdlg::AddOkCancel(this, kWidth, kHeight, QStringLiteral("完了"));
 }
 
 void CMapPositionDlg::showEvent(QShowEvent* event) {
@@ -56,11 +50,11 @@ bool CMapPositionDlg::OnCommand(int commandId) {
     if (commandId != 1) return CSkinDialog::OnCommand(commandId);
     std::int32_t longitude = 0, latitude = 0;
     if (!CAtlasgate::IsInstalled() || !CAtlasgate::GetLonLat(&longitude, &latitude)) {
-        ShowMessage(kNoPosition, CMessageDlg::kInformation);
+        ShowMessage(pointmsg::NoPosition(), CMessageDlg::kInformation);
         return true;
     }
     if (!m_store.CheckPosition(longitude, latitude)) {
-        ShowMessage(kOutOfRange, CMessageDlg::kInformation);
+        ShowMessage(pointmsg::OutOfRange(), CMessageDlg::kInformation);
         return true;
     }
     done(1);

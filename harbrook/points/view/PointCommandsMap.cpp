@@ -2,6 +2,7 @@
 #include <points/view/PointCommands.h>
 
 #include <points/view/PointListModel.h>
+#include <points/view/PointMessages.h>
 
 #include <points/CPointData.h>
 
@@ -12,8 +13,6 @@
 namespace {
 
 const QString kChangeQuestion = QStringLiteral("位置情報を変更します。よろしいですか？");
-const QString kNoPosition = QStringLiteral("位置情報を取得出来ませんでした。");
-const QString kOutOfRange = QStringLiteral("緯度、経度が対応範囲外を示しています。");
 
 }  // namespace
 
@@ -43,11 +42,11 @@ void PointCommands::TakeFromMap() {
     if (ShowMessage(kChangeQuestion, CMessageDlg::kYesNo) != CMessageDlg::kYes) return;
     std::int32_t longitude = 0, latitude = 0;
     if (!CAtlasgate::GetLonLat(&longitude, &latitude)) {
-        ShowMessage(kNoPosition, CMessageDlg::kInformation);
+        ShowMessage(pointmsg::NoPosition(), CMessageDlg::kInformation);
         return;
     }
     if (!store.CheckPosition(longitude, latitude)) {
-        ShowMessage(kOutOfRange, CMessageDlg::kInformation);
+        ShowMessage(pointmsg::OutOfRange(), CMessageDlg::kInformation);
         return;
     }
     entry->longitude = longitude;

@@ -125,10 +125,7 @@ void CPointEntryDlg::Build() {
     commentHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     pointdlg::AddLabel(this, QStringLiteral("&n*は入力必須です"), QRect(14, kHeight - 33, 150, 18));
-    pointdlg::AddButton(this, 1, ui::image::kButtonOk, QRect(214, kHeight - 36, 80, 24),
-                        QStringLiteral("完了"));
-    pointdlg::AddButton(this, 2, ui::image::kButtonCancel, QRect(306, kHeight - 36, 80, 24),
-                        QStringLiteral("キャンセル"));
+    pointdlg::AddOkCancel(this, kWidth, kHeight, QStringLiteral("完了"));
 
     connect(m_name, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (QWidget* ok = FindItem(this, 1)) ok->setEnabled(!text.isEmpty());

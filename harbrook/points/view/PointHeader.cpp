@@ -22,7 +22,8 @@ struct HeaderButton {
 const HeaderButton kButtons[] = {
     {cmd::kFileOpen, ui::image::kPointOpen, QRect(16, CPointHeader::kButtonTop, 140, 21), true},
     {cmd::kPointNew, ui::image::kPointNew, QRect(162, CPointHeader::kButtonTop, 140, 21), true},
-    {cmd::kShowOnMap, ui::image::kPointShowMap, QRect(308, CPointHeader::kButtonTop, 70, 21), false},
+    {cmd::kShowOnMap, ui::image::kPointShowMap, QRect(308, CPointHeader::kButtonTop, 70, 21),
+     false},
     {cmd::kTakeFromMap, ui::image::kPointImportMap, QRect(384, CPointHeader::kButtonTop, 70, 21),
      false},
 };
