@@ -1,7 +1,17 @@
 #include "ScreenshotTour.h"
 
+#include "PointDemoData.h"
+
 #include <mydb/view/MyDbTableModel.h>
 #include <mydb/view/MyDbView.h>
+#include <points/CPointData.h>
+#include <points/PointEntry.h>
+#include <points/view/LatLonDlg.h>
+#include <points/view/MapPositionDlg.h>
+#include <points/view/NewPointChoiceDlg.h>
+#include <points/view/PointEntryDlg.h>
+#include <points/view/PointListModel.h>
+#include <points/view/PointView.h>
 #include <shell/CommandIds.h>
 #include <shell/gui/AppData.h>
 #include <shell/gui/MainApp.h>
@@ -28,6 +38,7 @@
 #include <QIcon>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QPixmap>
@@ -185,7 +196,7 @@ bool ScreenshotTour::Run() {
     SetMessageDlgResponder(
         [](const QString&, int type) { return CMessageDlg::EscapeResult(type); });
     const bool ok = ShootModes() && ShootMyDb() && ShootDialogs() && ShootSplash() &&
-                    ShootFilePane() && ShootLists();
+                    ShootFilePane() && ShootLists() && ShootPoints();
     SetMessageDlgResponder({});
     return ok;
 }
@@ -389,4 +400,47 @@ bool ScreenshotTour::ShootLists() {
     tree.show();
     const bool treeSaved = Save(&tree, "skin-tree.png");
     return listSaved && scrolledSaved && treeSaved;
+}
+
+bool ScreenshotTour::ShootPoints() {
+    // The unit's points as a fetch brings them, two from a PC work file and a new one.
+    QTemporaryDir work;
+    const PointDemoData demo(work.path());
+    CAppData& data = theAppData();
+    auto* view = m_app.MainWindow() ? m_app.MainWindow()->findChild<CPointView*>() : nullptr;
+    if (!work.isValid() || !view || !demo.Fill(data.m_PointData)) {
+        std::fprintf(stderr, "harbrook: cannot make the demonstration points\n");
+        return false;
+    }
+    data.BroadcastUpdate(nullptr);
+    view->SelectRow(1);
+    if (!Save(m_app.MainWindow(), "point-view.png", 300)) return false;
+
+    // The entry dialog shows the first point, which has a picture.
+    auto entry = std::make_unique<points::PointEntry>();
+    data.m_PointData.GetPoint(view->Model().SlotAt(0), entry.get());
+    CPointEntryDlg entryDialog(data.m_Settings, m_app.MainWindow());
+    entryDialog.SetEntry(entry.get());
+    entryDialog.SetGroupNames(view->Model().GroupNames());
+    entryDialog.show();
+    const bool entrySaved = Save(&entryDialog, "point-entry-dialog.png");
+    entryDialog.hide();
+
+    CLatLonDlg latLon(data.m_PointData, m_app.MainWindow());
+    const char* typed[] = {"35", "39", "16.0", "139", "44", "40.9"};
+    for (int i = 0; i < 6; ++i) latLon.Edit(i)->setText(QString::fromLatin1(typed[i]));
+    latLon.show();
+    const bool latLonSaved = Save(&latLon, "point-latlon-dialog.png");
+    latLon.hide();
+
+    CNewPointChoiceDlg choice(m_app.MainWindow());
+    choice.show();
+    const bool choiceSaved = Save(&choice, "point-choice-dialog.png");
+    choice.hide();
+
+    CMapPositionDlg map(data.m_PointData, m_app.MainWindow());
+    map.show();
+    const bool mapSaved = Save(&map, "point-map-dialog.png");
+    map.hide();
+    return entrySaved && latLonSaved && choiceSaved && mapSaved;
 }

@@ -2,7 +2,8 @@
 // Pictures of the running program for review: the main window in each of its three modes, the
 // myDB grid with rows, a selection, an open drop-down and a refused edit, the option dialog,
 // a message dialog, the start-up window, the PC file pane showing a folder made for the
-// purpose, and a skinned list and tree with demonstration rows, saved as PNG files.
+// purpose, a skinned list and tree with demonstration rows, and the point view with points from
+// a unit folder and its four dialogs, saved as PNG files.
 #include <QString>
 
 class CMainApp;
@@ -21,6 +22,7 @@ private:
     bool ShootDialogs();
     bool ShootSplash();
     bool ShootFilePane();
+    bool ShootPoints();
     bool ShootLists();
 
     CMainApp& m_app;

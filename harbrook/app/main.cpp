@@ -4,6 +4,7 @@
 #include "ScreenshotTour.h"
 
 #include <mydb/view/MyDbView.h>
+#include <points/view/PointView.h>
 #include <shell/gui/AppData.h>
 #include <shell/gui/MainApp.h>
 #include <shell/gui/ViewContainer.h>
@@ -35,6 +36,18 @@ Options parseOptions(const QApplication& app) {
     return {parser.value(settings), parser.value(screenshots)};
 }
 
+// The modes' own views; a mode without one shows its placeholder.
+template <class View>
+CViewContainer::MadeView makeView(CAppData& data) {
+    auto* view = new View(data);
+    return {view, view};
+}
+
+void installViews() {
+    CViewContainer::SetViewMaker(1, makeView<CMyDbView>);
+    CViewContainer::SetViewMaker(2, makeView<CPointView>);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,10 +68,7 @@ int main(int argc, char** argv) {
     CAppData& data = theAppData();
     if (!options.settings.isEmpty()) data.SetIniPath(options.settings.toStdString());
 
-    CViewContainer::SetViewMaker(1, [](CAppData& appData) {
-        auto* view = new CMyDbView(appData);
-        return CViewContainer::MadeView{view, view};
-    });
+    installViews();
     CMainApp app(data);
     const bool screenshots = !options.screenshots.isEmpty();
     if (screenshots) {

@@ -13,7 +13,7 @@
 namespace {
 
 constexpr int kWidth = 303;
-constexpr int kHeight = 156;
+constexpr int kHeight = 164;
 
 }  // namespace
 
@@ -24,16 +24,16 @@ CMapPositionDlg::CMapPositionDlg(points::CPointData& store, QWidget* parent)
     // There is no map program to ask: the user copies the position from the web map.
     QLabel* text = pointdlg::AddLabel(
         this,
-        QStringLiteral(
-            "&bOrvaneWeb（Web地図）で登録したい場所を表示し、その位置をコピーして"
-            "ください。\r完了を選ぶとコピーした位置の情報（緯度経度）が取り込まれます。"),
-        QRect(14, 10, kWidth - 28, 62));
-    text->setWordWrap(true);
+        QStringLiteral("&bOrvaneWebで登録したい場所を表示し、\rその位置をコピーしてください。\r"
+                       "OKを選ぶとコピーした位置の情報\r（緯度経度）が取り込まれます。"),
+        QRect(14, 10, kWidth - 28, 72));
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QLabel* hint = pointdlg::AddLabel(
         this, QStringLiteral("&c緯度経度（例：35.6586, 139.7454）や地図のアドレスをコピーできます"),
-        QRect(14, 74, kWidth - 28, 36));
+        QRect(14, 86, kWidth - 28, 32));
     hint->setWordWrap(true);
-    pointdlg::AddOkCancel(this, kWidth, kHeight, QStringLiteral("完了"));
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pointdlg::AddOkCancel(this, kWidth, kHeight, QStringLiteral("OK"));
 }
 
 void CMapPositionDlg::showEvent(QShowEvent* event) {

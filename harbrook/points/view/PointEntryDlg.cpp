@@ -27,7 +27,7 @@
 namespace {
 
 constexpr int kWidth = 400;
-constexpr int kHeight = 520;
+constexpr int kHeight = 530;
 constexpr int kFieldX = 100;
 constexpr int kFieldWidth = 286;
 
@@ -78,7 +78,7 @@ QLineEdit* CPointEntryDlg::AddField(int id, int top, int width, const char* labe
 void CPointEntryDlg::Build() {
     m_name = AddField(kName, 12, kFieldWidth, "&b名称",
                       "&c地点の名称を全角２０文字以内で入力してください");
-    pointdlg::AddLabel(this, QStringLiteral("&n*"), QRect(50, 15, 12, 18));
+    pointdlg::AddLabel(this, QStringLiteral("&n*"), QRect(46, 15, 12, 18));
     m_reading =
         AddField(kReading, 68, kFieldWidth, "&bヨミ",
                  "&c読み（音声で認識する言葉）を全角カタカナ２０文字以内で入力してください");

@@ -9,6 +9,7 @@
 #include <ui/SkinContext.h>
 #include <ui/SkinIds.h>
 #include <ui/SkinImage.h>
+#include <ui/SkinRoles.h>
 
 #include <QBitmap>
 

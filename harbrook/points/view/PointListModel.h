@@ -19,7 +19,7 @@ class CPointData;
 class PointListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    // The row's slot (column 0) and its state.
+    // The row's slot (also the list's item data) and its state.
     static constexpr int kSlotRole = Qt::UserRole + 1;
     static constexpr int kStateRole = Qt::UserRole + 2;
 

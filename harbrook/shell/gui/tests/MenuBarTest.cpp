@@ -112,7 +112,12 @@ protected:
     CMenuBar bar{nullptr, &frame,
                  CMenuBar::Hooks{[this] { return mode; },
                                  [this](int id) { return enabled.count(id) > 0; },
-                                 [this] { return usb; }}};
+                                 [this] { return usb; },
+                                 [this](int id) -> std::optional<std::string> {
+                                     if (id == 32806) return properties;
+                                     return std::nullopt;
+                                 }}};
+    std::string properties = "新規地点登録(&N)\tAlt+Enter";
 };
 
 TEST_F(MenuBarTest, OpensTheActiveModesPopupWithTheFramesItemStates) {
@@ -127,6 +132,9 @@ TEST_F(MenuBarTest, OpensTheActiveModesPopupWithTheFramesItemStates) {
     EXPECT_TRUE(entries[7].enabled) << "32779";
     EXPECT_TRUE(entries[10].enabled) << "57665";
     EXPECT_FALSE(bar.onCommand(32775)) << "not a menu button";
+
+    bar.OpenMenu(1);  // the properties item is worded by the frame's targets
+    EXPECT_EQ(bar.PopupMenu()->Entries().back().text, QStringLiteral("新規地点登録(&N)\tAlt+Enter"));
 }
 
 TEST_F(MenuBarTest, ChosenItemIsPostedToTheFrameAndClosesTheMenu) {
