@@ -412,9 +412,15 @@ bool ScreenshotTour::ShootPoints() {
         std::fprintf(stderr, "harbrook: cannot make the demonstration points\n");
         return false;
     }
+    // The earlier pictures leave rows unsaved in another mode: the switch is told not to save.
+    SetMessageDlgResponder([](const QString&, int type) {
+        return type == CMessageDlg::kYesNoCancel ? CMessageDlg::kNo
+                                                 : CMessageDlg::EscapeResult(type);
+    });
+    m_app.FrameTarget()->send(ui::kWmCommand, static_cast<platform::WParam>(cmd::kModePoints), 0);
     data.BroadcastUpdate(nullptr);
     view->SelectRow(1);
-    if (!Save(m_app.MainWindow(), "point-view.png", 300)) return false;
+    if (!Save(m_app.MainWindow(), "point-view.png", 800)) return false;
 
     // The entry dialog shows the first point, which has a picture.
     auto entry = std::make_unique<points::PointEntry>();
