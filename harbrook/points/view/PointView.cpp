@@ -18,6 +18,7 @@
 
 #include <platform/MessageTarget.h>
 
+#include <QHeaderView>
 #include <QItemSelectionModel>
 
 namespace {
@@ -49,7 +50,9 @@ CPointView::CPointView(CAppData& app, QWidget* parent)
     setFocusProxy(m_list);
 }
 
-CPointView::~CPointView() {
+CPointView::~CPointView() { StoreColumnWidths(); }
+
+void CPointView::StoreColumnWidths() {
     std::vector<std::uint32_t> widths;
     for (int width : m_list->ColumnWidths()) widths.push_back(static_cast<std::uint32_t>(width));
     if (widths.size() == points::kPointColumnCount) m_app.m_Settings.ptColumn = widths;
@@ -64,6 +67,9 @@ void CPointView::BuildList() {
     QList<int> widths;
     for (std::uint32_t width : m_app.m_Settings.ptColumn) widths.append(static_cast<int>(width));
     m_list->SetColumnWidths(widths);
+    // The widths are kept as they change: the settings are written before the views go away.
+    connect(m_list->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &CPointView::StoreColumnWidths);
     m_list->SetColumnEditor(points::kColumnName, ui::CellEditor::Text(kNameChars));
     m_list->SetColumnEditor(points::kColumnReading, ui::CellEditor::Text(kNameChars));
     m_list->SetColumnEditor(points::kColumnTelephone, ui::CellEditor::Telephone(kTelephoneChars));

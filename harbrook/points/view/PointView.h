@@ -25,7 +25,6 @@ class CPointView : public QWidget, public CommandTarget {
     Q_OBJECT
 public:
     explicit CPointView(CAppData& app, QWidget* parent = nullptr);
-    // Writes the column widths back to the settings.
     ~CPointView() override;
 
     bool onCommand(int id) override;
@@ -50,6 +49,8 @@ private:
     // The end of an in-place edit: checks the text; false refuses it.
     bool FinishEdit(ui::CellEdit& edit);
     void UpdateButtons();
+    // Keeps the column widths in the settings ("PtColumn").
+    void StoreColumnWidths();
     void ShowContextMenu(const QPoint& globalPos);
 
     CAppData& m_app;

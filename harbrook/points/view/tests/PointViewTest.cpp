@@ -87,6 +87,5 @@ TEST_F(PointViewTest, ButtonsFollowTheIdleRulesAndWidthsAreKept) {
         EXPECT_EQ(view->commandText(cmd::kProperties), PointCommands::kPropertiesText);
     }
     view->List()->SetColumnWidths({30, 200, 100, 100, 90});
-    view.reset();
     EXPECT_EQ(app->m_Settings.ptColumn, (std::vector<std::uint32_t>{30, 200, 100, 100, 90}));
 }
