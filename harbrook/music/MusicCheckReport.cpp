@@ -73,6 +73,7 @@ std::string_view MusicCheckReport::ReasonText(Reason reason) {
     case Reason::AddFailed: return "ファイル追加エラー";
     case Reason::EmptyPlayList: return "トラックが入っていないプレイリスト";
     case Reason::NoPlayList: return "プレイリストが存在しない";
+    case Reason::ChangedSinceCheck: return "チェック後に変更されたファイル";
     }
     return {};
 }

@@ -14,6 +14,7 @@ public:
         AddFailed,         // the store refused a checked file
         EmptyPlayList,
         NoPlayList,
+        ChangedSinceCheck,  // the file's size or time is no longer what its check saw
     };
 
     MusicCheckReport() { Clear(); }

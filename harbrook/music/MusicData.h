@@ -6,6 +6,7 @@
 // each track first on a worker thread. Touched only from the UI thread; one object per process
 // (the store it wraps is process-wide).
 #include <music/MusicCheckReport.h>
+#include <music/MusicFileStamps.h>
 #include <music/MusicProperties.h>
 #include <music/MusicQuestion.h>
 #include <music/MusicWorker.h>
@@ -20,6 +21,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mood {
 class MoodDetector;
@@ -157,6 +159,22 @@ public:
     void NoteRemovedPlayList(std::string_view title);
 
     // --- Build job ---
+    // What ended a failed job, beyond its result code: the file or folder it concerns and the
+    // system's reason (0 when there is none), or a source that changed after its check.
+    struct JobFault {
+        std::string path;
+        int error = 0;
+        bool sourceChanged = false;
+    };
+    // A track the job transferred without its mood analysis because the analysis was lost: the
+    // decode failed (and the answer was to go on), or the detector could not read the decoded
+    // file. Tracks too short to analyse are not counted.
+    struct LostAnalysis {
+        std::string path;
+        bool decodeFailed = false;
+        int detectCode = 0;
+    };
+
     // Prepares a job that writes destinationFolder/AVMTR/ and decodes into a temporary file of
     // temporaryFolder. `progress`, `cancel` and `question` may be null (no question: go on).
     void PrepareJob(const std::string& destinationFolder, bool withDetection,
@@ -169,7 +187,10 @@ public:
     bool InFilePhase() const { return m_Job.step > BuildStep::DetectionDone; }
     int JobStepNumber() const { return static_cast<int>(m_Job.step); }
     const std::string& AvmtrFolder() const { return m_Job.avmtrFolder; }
+    // The temporary WAV file of the track being decoded or analysed (empty before the first).
     const std::string& WavPath() const { return m_Job.wavPath; }
+    const JobFault& LastJobFault() const { return m_Job.fault; }
+    const std::vector<LostAnalysis>& LostAnalyses() const { return m_Job.lost; }
     // Removes the AVMTR folder with its files, but only when this job created it. 1 / 0.
     int DiscardOutput();
     // The pause of the Finish and DetectionDone steps (kJobPause unless changed, e.g. by tests).
@@ -185,7 +206,10 @@ private:
         platform::Event* cancel = nullptr;
         MusicQuestion* question = nullptr;
         std::string avmtrFolder;
+        std::string tempFolder;
         std::string wavPath;
+        JobFault fault;
+        std::vector<LostAnalysis> lost;
         bool createdFolder = false;
         int list = 0;
         int track = 0;
@@ -203,6 +227,7 @@ private:
     static const char* MusicText(int code);
     int Fail(int code);
     Songbase_Track* TrackOrCode(int list, int track);
+    static bool MatchesRecord(int list, int track, const MusicFileStamps::Stamp& stamp);
     bool ValidList(int list);
     int AddCheckedFile(int list, const std::string& path);
     void ConvertTrackTexts(int list, int track);
@@ -235,10 +260,14 @@ private:
     void StartDetect();
     void StopRunningWorker();
     void RemoveWavFile() const;
+    std::string CurrentTrackPath() const;
+    bool SourceUnchanged();
+    void NoteLostAnalysis(bool decodeFailed, int detectCode);
     int CountTracks() const;
     mood::MoodDetector& Detector();
 
     MusicCheckReport m_Report;
+    MusicFileStamps m_Stamps;  // of the last transfer check
     bool m_Modified = false;
     JobState m_Job;
     std::chrono::milliseconds m_JobPause = kJobPause;

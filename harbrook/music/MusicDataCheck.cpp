@@ -34,14 +34,34 @@ int CMusicData::CheckFile(int list, int track) {
                               MusicCheckReport::ReasonText(MusicCheckReport::Reason::FileMissing));
         return 0;
     }
+    // Taken before the check, so that a change during the check counts as a change after it.
+    const auto stamp = MusicFileStamps::Of(path);
     const int code = CSoundkit().CheckFormat(path.c_str());
-    if (code == SK_CHECK_OK) return 1;
-    m_Report.AddTrackLine(list + 1, track + 1, path, MusicCheckReport::FormatReason(code));
-    return 0;
+    if (code != SK_CHECK_OK) {
+        m_Report.AddTrackLine(list + 1, track + 1, path, MusicCheckReport::FormatReason(code));
+        return 0;
+    }
+    if (!stamp || !MatchesRecord(list, track, *stamp)) {
+        m_Report.AddTrackLine(
+            list + 1, track + 1, path,
+            MusicCheckReport::ReasonText(MusicCheckReport::Reason::ChangedSinceCheck));
+        return 0;
+    }
+    m_Stamps.Keep(path, *stamp);
+    return 1;
+}
+
+bool CMusicData::MatchesRecord(int list, int track, const MusicFileStamps::Stamp& stamp) {
+    // The record's time and size were read from the file when it was added; a file of another
+    // size since then would reach the unit under a header that no longer describes it.
+    Songbase_Track* record = nullptr;
+    return CSongbase::GetTrackData(list, track, &record) && record &&
+           record->fileSize == stamp.size;
 }
 
 int CMusicData::TransferCheck() {
     ClearReport();
+    m_Stamps.Clear();
     const int lists = CSongbase::GetPlayListCount();
     if (lists == 0) {
         m_Report.AddNoPlayListLine();

@@ -26,23 +26,16 @@ void ClearDistinct(AVT_Tk_DistinctInfo* info) {
     info->size = sizeof(AVT_Tk_DistinctInfo);
 }
 
-bool MakeFolder(const std::string& path, bool* created) {
-    *created = ::mkdir(path.c_str(), 0777) == 0;
-    if (*created) return true;
-    struct stat st {};
-    return errno == EEXIST && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+// The unit file names the job writes.
+std::string PlayListFileName(int list) {
+    char name[32];
+    std::snprintf(name, sizeof name, "PLINFO%03d.PPD", list + 1);
+    return name;
 }
 
-// A "$$$" temporary name in `folder` that no file has yet: the WAV file is overwritten and
-// deleted by the job, which must never hit a file of the user's.
-std::string FreeTempName(const std::string& folder) {
-    constexpr unsigned kNames = 0xFFFF;
-    const unsigned start = static_cast<unsigned>(std::rand());
-    std::string name;
-    for (unsigned i = 0; i < kNames; ++i) {
-        name = platform::tempFileName(folder, "$$$", (start + i) % kNames + 1);
-        if (::access(name.c_str(), F_OK) != 0) break;
-    }
+std::string TrackFileName(int list, int track) {
+    char name[48];
+    std::snprintf(name, sizeof name, "TRACK%03d_%02d.PPD", list + 1, track + 1);
     return name;
 }
 
@@ -61,7 +54,7 @@ void CMusicData::PrepareJob(const std::string& destinationFolder, bool withDetec
     m_Job.cancel = cancel;
     m_Job.question = question;
     m_Job.avmtrFolder = platform::withTrailingSlash(destinationFolder) + "AVMTR/";
-    m_Job.wavPath = FreeTempName(platform::withTrailingSlash(temporaryFolder));
+    m_Job.tempFolder = platform::withTrailingSlash(temporaryFolder);
     m_TransferFileNames.clear();
 }
 
@@ -135,10 +128,14 @@ void CMusicData::StepStart() {
     }
     m_Job.total = CountTracks();
     Send(kMsgRange, m_Job.withDetection ? 2 * m_Job.total : 1, 0);
-    if (!MakeFolder(m_Job.avmtrFolder, &m_Job.createdFolder)) {
+    // Creating the folder is the test that it is ours: a folder that exists already may be
+    // another build's, running into the same destination.
+    if (::mkdir(m_Job.avmtrFolder.c_str(), 0777) != 0) {
+        m_Job.fault = {m_Job.avmtrFolder, errno};
         StopJob(kOutputFailed);
         return;
     }
+    m_Job.createdFolder = true;
     SetResultCode(kOutputDone);
     m_Job.list = 0;
     m_Job.step = BuildStep::NextPlayList;
@@ -235,6 +232,7 @@ void CMusicData::StepAfterDecode() {
     RemoveWavFile();
     const bool goOn = !m_Job.question || m_Job.question->AskYesNo(kDecodeFailedQuestion);
     if (goOn) {
+        NoteLostAnalysis(true, 0);
         m_Job.step = BuildStep::ClearResult;
     } else {
         StopJob(kCancelled);
@@ -264,6 +262,8 @@ void CMusicData::StepStoreResult() {
         }
         detail->duro = 1;
         CSongbase::UpdatePlayList(m_Job.list);
+    } else if (m_Job.detectCode != mood::kDetectTooShort) {
+        NoteLostAnalysis(false, m_Job.detectCode);
     }
     m_Job.step = BuildStep::TrackDone;
 }
@@ -280,6 +280,7 @@ void CMusicData::StepTrackDone() {
 
 void CMusicData::StepWriteMaster() {
     if (!CSongbase::WriteAVMTR(m_Job.avmtrFolder.c_str(), nullptr)) {
+        m_Job.fault = {m_Job.avmtrFolder + "AVMTR.PPD", errno};
         StopJob(kOutputFailed);
     } else if (Cancelled()) {
         StopJob(kCancelled);
@@ -293,6 +294,7 @@ void CMusicData::StepWriteMaster() {
 
 void CMusicData::StepWritePlayList() {
     if (!CSongbase::WritePLINFO(m_Job.avmtrFolder.c_str(), m_Job.list, nullptr)) {
+        m_Job.fault = {m_Job.avmtrFolder + PlayListFileName(m_Job.list), errno};
         StopJob(kOutputFailed);
     } else if (Cancelled()) {
         StopJob(kCancelled);
@@ -302,19 +304,22 @@ void CMusicData::StepWritePlayList() {
 }
 
 void CMusicData::StepWriteTrack() {
+    const std::string name = TrackFileName(m_Job.list, m_Job.track);
+    if (!SourceUnchanged()) return;
     // The cancel event reaches the writer too, so a long track file stops part way.
     if (!CSongbase::WriteTRACK(m_Job.avmtrFolder.c_str(), m_Job.list, m_Job.track,
                                m_Job.cancel)) {
+        m_Job.fault = {m_Job.avmtrFolder + name, errno};
         StopJob(Cancelled() ? int{kCancelled} : int{kOutputFailed});
         return;
     }
+    // A change while it was copied shows as a change afterwards.
+    if (!SourceUnchanged()) return;
     if (Cancelled()) {
         StopJob(kCancelled);
         return;
     }
-    char name[48];
-    std::snprintf(name, sizeof name, "TRACK%03d_%02d.PPD", m_Job.list + 1, m_Job.track + 1);
-    m_TransferFileNames.emplace_back(name);
+    m_TransferFileNames.push_back(name);
     // Counts the file just written, so the bar is full after the last one.
     Send(kMsgFileProgress, m_Job.total, m_Job.done + 1);
     m_Job.step = BuildStep::FileTrackDone;
@@ -351,9 +356,33 @@ void CMusicData::StepFinish() {
     m_Job.step = BuildStep::Idle;
 }
 
+std::string CMusicData::CurrentTrackPath() const {
+    char* stored = nullptr;
+    if (!CSongbase::GetTrackFullPath(m_Job.list, m_Job.track, &stored) || !stored) return {};
+    return std::string(platform::fieldText(stored, sizeof Songbase_Track::path));
+}
+
+bool CMusicData::SourceUnchanged() {
+    const std::string path = CurrentTrackPath();
+    if (m_Stamps.Unchanged(path)) return true;
+    m_Job.fault = {path, 0, true};
+    m_Report.AddTrackLine(m_Job.list + 1, m_Job.track + 1, path,
+                          MusicCheckReport::ReasonText(MusicCheckReport::Reason::ChangedSinceCheck));
+    StopJob(kOutputFailed);
+    return false;
+}
+
+void CMusicData::NoteLostAnalysis(bool decodeFailed, int detectCode) {
+    m_Job.lost.push_back({CurrentTrackPath(), decodeFailed, detectCode});
+}
+
 void CMusicData::StartDecode(const char* path) {
     m_Job.decoding = true;
     m_Job.decodeResult = 0;
+    // Created exclusively under a name no one can guess: a file or link planted there is
+    // never written through.
+    m_Job.wavPath = platform::tempFileName(m_Job.tempFolder, "$$$", 0);
+    if (m_Job.wavPath.empty()) return;
     const std::string source(path);
     if (!m_Worker.Start([this, source] {
             CSoundkit kit(m_Job.progress, kMsgDecodeProgress, 0);

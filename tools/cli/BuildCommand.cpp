@@ -181,6 +181,34 @@ void printNotAdded(const std::vector<NotAdded>& sources) {
         cli::reportFailure("build", n.path, cli::format(cli::tr("not added: %s"), n.reason.c_str()));
 }
 
+// --- What went wrong ---
+
+void printJobFault(const CMusicData::JobFault& fault) {
+    if (fault.path.empty()) return;
+    cli::reportFailure("build", fault.path,
+                       fault.sourceChanged ? cli::tr("changed since it was checked")
+                       : fault.error != 0  ? cli::systemReason(fault.error)
+                                           : cli::tr("cannot be written"));
+}
+
+// Lists the tracks built without their mood analysis and sums them up; true when there is one.
+bool printLostAnalyses(const std::vector<CMusicData::LostAnalysis>& lost) {
+    for (const CMusicData::LostAnalysis& track : lost) {
+        cli::reportFailure(
+            "build", track.path,
+            track.decodeFailed
+                ? std::string(cli::tr("no mood analysis: decoding failed"))
+                : cli::format(cli::tr("no mood analysis: the detector gave code %d"),
+                              track.detectCode));
+    }
+    if (!lost.empty()) {
+        cli::reportFailure(
+            "build", cli::format(cli::tr("%zu tracks built without their mood analysis (listed above)"),
+                                 lost.size()));
+    }
+    return !lost.empty();
+}
+
 // --- Progress on the terminal ---
 
 // Receives the job's messages: sent ones on this thread, posted ones (decoder and detector
@@ -312,12 +340,10 @@ int run(const std::vector<std::string>& args) {
     }
     printNotAdded(builder.NotAddedSources());
 
+    // The job creates AVMTR itself and fails when it exists: that is the one reliable test,
+    // also against another build running into the same folder.
     std::error_code ec;
     fs::create_directories(o.out, ec);
-    if (fs::exists(fs::path(o.out) / "AVMTR", ec)) {
-        std::fprintf(stderr, "harbrook-cli build: %s/AVMTR already exists\n", o.out.c_str());
-        return cli::kExitFailed;
-    }
     // The job's first step is the transfer check; when it fails nothing has been written.
     const int code = runJob(doc, o, platform::tempFolder());
     if (code == CMusicData::kNoPlayList || code == CMusicData::kEmptyPlayList ||
@@ -333,6 +359,7 @@ int run(const std::vector<std::string>& args) {
     }
     if (!doc.JobSucceeded()) {
         doc.DiscardOutput();
+        printJobFault(doc.LastJobFault());
         std::fprintf(stderr, "%s\n", doc.ErrorText().c_str());
         return cli::kExitFailed;
     }
@@ -341,11 +368,12 @@ int run(const std::vector<std::string>& args) {
         std::fprintf(stderr, "%s: %s\n", o.save.c_str(), doc.ErrorText().c_str());
         return cli::kExitFailed;
     }
+    const bool analysisLost = printLostAnalyses(doc.LostAnalyses());
     if (const std::size_t n = builder.NotAddedSources().size(); n > 0) {
         cli::reportFailure("build", cli::format(cli::tr("%zu sources not added (listed above)"), n));
         return cli::kExitFailed;
     }
-    return cli::kExitOk;
+    return analysisLost ? cli::kExitAnalysisLost : cli::kExitOk;
 }
 
 }  // namespace

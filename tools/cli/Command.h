@@ -6,10 +6,12 @@
 
 namespace cli {
 
-// Exit status conventions: 0 success, 1 a file failed or was refused, 2 usage error.
+// Exit status conventions: 0 success, 1 a file failed or was refused, 2 usage error; build: 3
+// built, but a track lost its mood analysis.
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitAnalysisLost = 3;
 
 using CommandFunction = int (*)(const std::vector<std::string>& args);
 

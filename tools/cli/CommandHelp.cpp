@@ -39,14 +39,17 @@ constexpr CommandDetail kDetails[] = {
      "Builds the unit's music database in DIR/AVMTR from music folders (one playlist each,\n"
      "named after the folder, tracks in tag track-number order) and single files (all in the\n"
      "playlist \"New Album\"), as a music transfer prepares it. Files the unit cannot play are\n"
-     "reported and left out. DIR/AVMTR must not exist yet. Ctrl-C cancels and leaves nothing.\n"
+     "reported and left out. DIR/AVMTR must not exist yet. Ctrl-C, SIGTERM and SIGHUP cancel\n"
+     "and leave nothing. A source that changes after its check fails the build. Tracks that\n"
+     "lose their mood analysis (the decode failed) are built without it and listed at the end.\n"
      "\n"
      "  --out DIR     the folder to build in (required)\n"
      "  --no-detect   skip the mood detection\n"
      "  --open F      start from the playlists of the saved edit data file F\n"
      "  --save F      save the playlists as the edit data file F after a successful build\n"
      "  --            end of the options; every later argument is a source\n",
-     "0 built, 1 failed or refused, 2 usage error, 130 cancelled"},
+     "0 built, 1 failed or a source not added, 2 usage error, 3 built but a track lost its\n"
+     "mood analysis, 128 + the signal's number when cancelled (130 for Ctrl-C)"},
     {"inspect",
      "Prints a readable dump of a unit music database file (AVMTR.PPD, PLINFOnnn.PPD,\n"
      "TRACKnnn_nn.PPD) or of an edit data file, then every inconsistency found as a\n"

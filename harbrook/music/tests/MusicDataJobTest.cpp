@@ -5,6 +5,7 @@
 #include <testsupport/RecordingTarget.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -91,6 +92,14 @@ protected:
         return detail->duro;
     }
 
+    // The temporary files left in the temporary folder.
+    int TempFiles() const {
+        int count = 0;
+        for (const auto& e : fs::directory_iterator(scratch.path()))
+            count += e.path().filename().string().rfind("$$$", 0) == 0;
+        return count;
+    }
+
     RecordingTarget progress;
     platform::Event cancel;
 };
@@ -174,9 +183,44 @@ TEST_F(MusicDataJobTest, DetectionRunsOnEveryTrackAndLeavesNoWavFile) {
     for (const auto& m : progress.messages(CMusicData::kMsgPosition)) positions.push_back(m.wParam);
     EXPECT_EQ(positions, (std::vector<platform::WParam>{0, 1, 2, 3}));
     EXPECT_FALSE(progress.messages(CMusicData::kMsgDecodeProgress).empty());
-    // One-second tracks are too short to analyse: transferred without a mood result.
+    // One-second tracks are too short to analyse: transferred without a mood result, which
+    // is no lost analysis.
     EXPECT_EQ(DuroFlag(0, 0), 0);
-    EXPECT_FALSE(fs::exists(doc.WavPath()));
+    EXPECT_TRUE(doc.LostAnalyses().empty());
+    EXPECT_FALSE(doc.WavPath().empty());
+    EXPECT_EQ(TempFiles(), 0);
+}
+
+TEST_F(MusicDataJobTest, ASourceChangedAfterItsCheckFailsTheBuildNamingIt) {
+    const std::string early = OwnCopy(Mp3(1), "early.mp3");
+    const std::string late = OwnCopy(Mp3(2), "late.mp3");
+    PlayListOf({early, late});
+    // Grown after it was added, still playable: its record no longer describes it.
+    testsupport::writeFile(early, testsupport::readFile(early) + std::string(4096, '\0'));
+    EXPECT_EQ(doc.TransferCheck(), 0);
+    EXPECT_NE(doc.ReportText().find(early + "\tチェック後に変更されたファイル\r"), std::string::npos);
+
+    ASSERT_EQ(doc.Delete(0, 0), 1);
+    Prepare(false);
+    ASSERT_EQ(doc.JobStep(), 1);  // checked; now it changes before it is copied
+    testsupport::writeFile(late, testsupport::readFile(late).substr(0, 1000));
+    RunJob();
+    EXPECT_EQ(doc.ResultCode(), CMusicData::kOutputFailed);
+    EXPECT_TRUE(doc.LastJobFault().sourceChanged);
+    EXPECT_EQ(doc.LastJobFault().path, late);
+    EXPECT_FALSE(fs::exists(scratch.path() / "AVMTR" / "TRACK001_01.PPD"));
+}
+
+TEST_F(MusicDataJobTest, AnExistingAvmtrFolderIsNeitherBuiltIntoNorRemoved) {
+    PlayListOf({Mp3(1)});
+    fs::create_directory(scratch.path() / "AVMTR");
+    testsupport::writeFile(scratch.file("AVMTR/other.txt"), "another build's");
+    Prepare(false);
+    RunJob();
+    EXPECT_EQ(doc.ResultCode(), CMusicData::kOutputFailed);
+    EXPECT_EQ(doc.LastJobFault().error, EEXIST);
+    EXPECT_EQ(doc.DiscardOutput(), 0);
+    EXPECT_EQ(Written(), std::vector<std::string>{"other.txt"});
 }
 
 TEST_F(MusicDataJobTest, EmptyListAndEmptyPlayListStopBeforeAnyFile) {
@@ -228,12 +272,21 @@ TEST_P(DecodeFailureTest, AFailedDecodeAsksWhetherToGoOn) {
     ScriptedQuestion question(GetParam().answer);
     Prepare(true, &question);
     ASSERT_EQ(doc.JobStep(), 1);  // the check passed; now the file goes bad
-    testsupport::writeFile(spoilt, std::string(4096, '\0'));
+    // Same size and time, so only the decoder can tell.
+    const auto size = fs::file_size(spoilt);
+    const auto time = fs::last_write_time(spoilt);
+    testsupport::writeFile(spoilt, std::string(size, '\0'));
+    fs::last_write_time(spoilt, time);
     RunJob();
     EXPECT_EQ(question.asked,
               std::vector<std::string>{"デコードに失敗しました。処理を続けますか？"});
     EXPECT_EQ(doc.ResultCode(), GetParam().code);
     EXPECT_FALSE(fs::exists(doc.WavPath()));
+    // Going on builds the track without its analysis, and says so.
+    ASSERT_EQ(doc.LostAnalyses().size(), GetParam().answer ? 1u : 0u);
+    if (GetParam().answer) {
+        EXPECT_EQ(doc.LostAnalyses()[0].path, spoilt);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, DecodeFailureTest,

@@ -51,8 +51,18 @@ grep -q $'\r' "$work/stderr" && fail "carriage returns in a log"
 grep -q '曲調検出中' "$work/stderr" && fail "detection progress shown without detection"
 
 # An existing AVMTR folder is never overwritten or removed.
-"$cli" build --out "$work/out1" --no-detect "$album" >/dev/null 2>&1 && fail "built over an existing AVMTR"
+"$cli" build --out "$work/out1" --no-detect "$album" >/dev/null 2>"$work/stderr" && fail "built over an existing AVMTR"
+grep -q "out1/AVMTR/: File exists" "$work/stderr" || fail "existing AVMTR not named: $(cat "$work/stderr")"
 [ -f "$work/out1/AVMTR/TRACK002_01.PPD" ] || fail "existing output touched"
+
+# A track whose decode fails is built without its mood analysis, listed, and the exit status
+# is 3 (here no temporary WAV file can be made).
+TMPDIR="$work/absent" "$cli" build --out "$work/lost" "$cache/t2.mp3" >/dev/null 2>"$work/stderr" \
+    && rc=0 || rc=$?
+[ "$rc" = 3 ] || fail "lost analysis: exit status $rc: $(cat "$work/stderr")"
+grep -q "t2.mp3: no mood analysis: decoding failed" "$work/stderr" || fail "lost track not listed"
+grep -q "1 tracks built without their mood analysis" "$work/stderr" || fail "no summary of lost analyses"
+[ -f "$work/lost/AVMTR/TRACK001_01.PPD" ] || fail "the track was not built"
 
 # A failed check prints the report and builds nothing.
 mkdir "$work/onlytext"; echo x > "$work/onlytext/x.txt"
@@ -79,16 +89,26 @@ second=$("$cli" inspect "$work/out4/AVMTR/TRACK001_01.PPD" | grep -E 'DURo|^mood
 # behind.
 mkdir "$work/many"; for i in 1 2 3 4 5 6; do cp "$cache/long20.mp3" "$work/many/$i.mp3"; done
 for sig in INT:130 TERM:143; do
-    rm -rf "$work/out5"
-    "$cli" build --out "$work/out5" "$work/many" >/dev/null 2>&1 &
+    rm -rf "$work/out5" "$work/tmp"; mkdir "$work/tmp"
+    TMPDIR="$work/tmp" "$cli" build --out "$work/out5" "$work/many" >/dev/null 2>&1 &
     pid=$!
     for _ in $(seq 100); do [ -d "$work/out5/AVMTR" ] && break; sleep 0.05; done
     kill -"${sig%:*}" "$pid"
     wait "$pid" && rc=0 || rc=$?
     [ "$rc" = "${sig#*:}" ] || fail "SIG${sig%:*} during the build: exit status $rc"
     [ -e "$work/out5/AVMTR" ] && fail "partial AVMTR folder left behind"
-    [ -z "$(ls -A "$work/out5")" ] || fail "files left behind: $(ls -A "$work/out5")"
+    left="$(ls -A "$work/out5")$(ls -A "$work/tmp")"
+    [ -z "$left" ] || fail "files left behind: $left"
 done
+
+# SIGHUP is handled like Ctrl-C.
+rm -rf "$work/out5"
+"$cli" build --out "$work/out5" "$work/many" >/dev/null 2>&1 &
+pid=$!
+for _ in $(seq 100); do [ -d "$work/out5/AVMTR" ] && break; sleep 0.05; done
+kill -HUP "$pid"
+wait "$pid" && rc=0 || rc=$?
+[ "$rc" = 129 ] && [ ! -e "$work/out5/AVMTR" ] || fail "SIGHUP during the build: exit status $rc"
 
 # A folder of 100 files: 99 tracks are built, the 100th is listed as not added, exit status 1.
 mkdir "$work/hundred"

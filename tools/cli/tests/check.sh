@@ -37,6 +37,14 @@ $out
 --- expected:
 $expected"
 
+# A control character in a path is escaped: one file, one line.
+cp "$cache/good.mp3" "$work/two
+lines.mp3"
+out=$("$cli" check --tsv "$work/two
+lines.mp3")
+[ "$(printf '%s\n' "$out" | wc -l)" = 1 ] && grep -q '/two\\nlines.mp3	0	' <<<"$out" \
+    || fail "path not escaped: $out"
+
 # Readable form: the report's reason texts, one line per file.
 out=$("$cli" check "$cache/rate48.mp3" "$work/empty.mp3" "$work/notes.txt" || true)
 [ "$(printf '%s\n' "$out" | wc -l)" = 3 ] || fail "expected one line per file: $out"
