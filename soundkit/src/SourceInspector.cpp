@@ -4,13 +4,12 @@
 #include "Id3Tags.h"
 #include "MediaSource.h"
 #include "PcmDecoder.h"
+#include "ProbeCache.h"
 #include "TagText.h"
 
 extern "C" {
 #include <libavcodec/packet.h>
 }
-
-#include <sys/stat.h>
 
 #include <memory>
 
@@ -57,10 +56,20 @@ bool claimsMoreThanItHolds(const SourceDetails& d, std::uint64_t averageBitRate)
 }  // namespace
 
 SourceDetails SourceInspector::inspect(const std::string& path, bool probeAudio) {
-    SourceDetails details;
     // Only regular files: opening a FIFO or a device could block forever.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return details;
+    const auto stamp = ProbeCache::stampOf(path);
+    if (!stamp) return {};
+    ProbeCache& cache = ProbeCache::instance();
+    if (auto kept = cache.find(path, *stamp, probeAudio)) return *kept;
+    const std::int64_t started = ProbeCache::nowNs();
+    SourceDetails details = inspectFile(path, probeAudio);
+    // A file that changed while it was read may have given a mixture of old and new.
+    if (ProbeCache::stampOf(path) == stamp) cache.keep(path, *stamp, started, details, probeAudio);
+    return details;
+}
+
+SourceDetails SourceInspector::inspectFile(const std::string& path, bool probeAudio) {
+    SourceDetails details;
     // Protected WMA is refused before anything else, like the runtime refusing to open it.
     // An ASF header we cannot read whole may hide protection: refuse it.
     AsfHeader asf;

@@ -31,9 +31,11 @@ public:
     // No single file may keep a check busy longer than this.
     static constexpr std::chrono::seconds kTimeLimit{10};
 
+    // A file probed before and unchanged since is not opened again (see ProbeCache).
     static SourceDetails inspect(const std::string& path, bool probeAudio = false);
 
 private:
+    static SourceDetails inspectFile(const std::string& path, bool probeAudio);
     // Replaces FFmpeg's reading of ID3 text whose frames do not say how it is encoded.
     static void readLegacyText(const std::string& path, SourceDetails& details);
 };

@@ -117,3 +117,31 @@ TEST(CheckFormat, HugeId3TagBeforeTheAudioIsStillRead) {
 }
 
 }  // namespace
+
+namespace {
+
+// One probe serves the check and the information while the file's size and time stay; any
+// change of either is probed afresh.
+TEST(CheckFormat, AnUnchangedFileIsProbedOnce) {
+    testsupport::ScratchDir dir;
+    const std::string path = dir.file("probed.mp3");
+    testsupport::writeFile(path, testsupport::readFile(mp3(44100, 2, 128000)));
+    namespace fs = std::filesystem;
+    const auto past = fs::last_write_time(path) - std::chrono::seconds(10);
+    fs::last_write_time(path, past);
+    CSoundkit kit;
+    ASSERT_EQ(kit.CheckFormat(path.c_str()), SK_CHECK_OK);
+
+    // Other bytes under the same size and time: the earlier probe answers.
+    const auto size = fs::file_size(path);
+    testsupport::writeFile(path, std::string(size, '\0'));
+    fs::last_write_time(path, past);
+    EXPECT_EQ(kit.CheckFormat(path.c_str()), SK_CHECK_OK);
+    AVT_Tk_DetailInfo detail{};
+    EXPECT_EQ(kit.GetInfo(path.c_str(), &detail, nullptr, nullptr), 1);
+
+    fs::last_write_time(path, past + std::chrono::seconds(1));
+    EXPECT_EQ(kit.CheckFormat(path.c_str()), SK_CHECK_UNREADABLE);
+}
+
+}  // namespace
