@@ -46,6 +46,7 @@ int MoodDetector::Run(const char* path) {
     m_signal.Reset(m_geometry, rate);
 
     for (int i = 0; i < m_frameCount; ++i) {
+        if (m_stopFlag && m_stopFlag->load(std::memory_order_relaxed)) return kDetectCancelled;
         ProcessFrame();
         const int percent = 100 * (i + 1) / m_frameCount;
         if (CancelRequested(percent)) return kDetectCancelled;

@@ -17,6 +17,7 @@
 #include <platform/MessageNumbers.h>
 #include <platform/MessageTarget.h>
 
+#include <atomic>
 #include <cstdint>
 
 namespace mood {
@@ -52,6 +53,10 @@ public:
                platform::MessageTarget* window, unsigned progressMessage,
                unsigned completionMessage, platform::Event* cancelEvent);
 
+    // A flag that, once true, ends any run at its next frame with kDetectCancelled, whatever
+    // the completion message: for a caller that must stop its workers at once (null: none).
+    void StopWhen(const std::atomic<bool>* flag) { m_stopFlag = flag; }
+
     // The last run, for tests and tools.
     int FrameCount() const { return m_frameCount; }
     const std::uint16_t* Records() const { return m_records; }
@@ -76,6 +81,7 @@ private:
     void PostCompletion(int code) const;
 
     Request m_request;
+    const std::atomic<bool>* m_stopFlag = nullptr;
     WaveSource m_source;
     FrameGeometry m_geometry;
     int m_frameCount = 0;

@@ -62,9 +62,7 @@ CMusicData::CMusicData() {
 }
 
 CMusicData::~CMusicData() {
-    StopRunningWorker();
-    m_Worker.Join();
-    RemoveWavFile();
+    m_Pool.StopAndWait();
     CSongbase::Release();
 }
 

@@ -3,22 +3,25 @@
 // the Songbase store with the rules and messages the user sees (limits, the default playlist
 // name, property editing, the edit data file), checks music files into a report, and runs the
 // build job that turns the list into the unit's "AVMTR" folder, optionally decoding and analysing
-// each track first on a worker thread. Touched only from the UI thread; one object per process
+// the tracks first on worker threads, several at once. Touched only from the UI thread; one object per process
 // (the store it wraps is process-wide).
 #include <music/MusicCheckReport.h>
 #include <music/MusicFileStamps.h>
 #include <music/MusicProperties.h>
 #include <music/MusicQuestion.h>
-#include <music/MusicWorker.h>
+#include <music/MusicAnalysisPool.h>
 
+#include <mood/MoodCache.h>
 #include <mood/MoodResult.h>
 #include <platform/MessageNumbers.h>
 #include <songbase/Records.h>
 #include <transfer/TransferData.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -195,8 +198,16 @@ public:
     int DiscardOutput();
     // The pause of the Finish and DetectionDone steps (kJobPause unless changed, e.g. by tests).
     void SetJobPause(std::chrono::milliseconds pause) { m_JobPause = pause; }
-    // The process-wide detector to use; without one the document creates its own when needed.
+    // A detector for the first analysis worker to use; the others (and the first, without one)
+    // have their own.
     void SetDetector(mood::MoodDetector* detector) { m_Detector = detector; }
+    // How many tracks a job decodes and analyses at once; 0 (the default) means one per core.
+    // Taken by the next PrepareJob.
+    void SetAnalysisJobs(int jobs) { m_AnalysisJobs = std::max(0, jobs); }
+    int AnalysisJobs() const;
+    // Keeps and finds mood results in the mood result cache in `folder` (empty: no cache), so
+    // that a music file analysed once is not decoded again.
+    void UseMoodCache(const std::string& folder);
 
 private:
     struct JobState {
@@ -215,12 +226,11 @@ private:
         int track = 0;
         int done = 0;
         int total = 0;
-        bool decoding = false;  // the running worker is the decoder
-        // Written by the worker before it clears the busy flag, read after.
-        int decodeResult = 0;
-        int detectCode = 0;
-        std::int32_t status = 0;
-        mood::MoodResult result{};
+        // The next track to hand to the analysis workers.
+        int feedList = 0;
+        int feedTrack = 0;
+        // The current track's outcome, once its worker is done.
+        std::optional<MusicAnalysisPool::Outcome> outcome;
     };
 
     // The document's own text of a code from kTrackNotFound on.
@@ -256,15 +266,14 @@ private:
     void StepNextFileTrack();
     void StepFileTrackDone();
     void StepFinish();
-    void StartDecode(const char* path);
-    void StartDetect();
-    void StopRunningWorker();
-    void RemoveWavFile() const;
+    void CancelJob();
+    static int TrackKey(int list, int track);
+    void FeedPool();
+    bool CurrentTrackReached(MusicAnalysisPool::Stage stage);
     std::string CurrentTrackPath() const;
     bool SourceUnchanged();
     void NoteLostAnalysis(bool decodeFailed, int detectCode);
     int CountTracks() const;
-    mood::MoodDetector& Detector();
 
     MusicCheckReport m_Report;
     MusicFileStamps m_Stamps;  // of the last transfer check
@@ -272,7 +281,8 @@ private:
     JobState m_Job;
     std::chrono::milliseconds m_JobPause = kJobPause;
     mood::MoodDetector* m_Detector = nullptr;
-    std::unique_ptr<mood::MoodDetector> m_OwnDetector;
-    // Declared last: destroyed (joined) first, while the job state it writes still exists.
-    MusicWorker m_Worker;
+    int m_AnalysisJobs = 0;
+    std::unique_ptr<mood::MoodCache> m_MoodCache;
+    // Declared last: destroyed (its workers stopped and joined) first.
+    MusicAnalysisPool m_Pool;
 };

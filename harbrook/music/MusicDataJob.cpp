@@ -1,7 +1,9 @@
 // The music document's build job: an optional decode-and-detect pass over every track on the
-// worker thread, then the unit files written one by one, one step per JobStep() call.
+// analysis workers (several tracks at once, taken back in list order), then the unit files
+// written one by one, one step per JobStep() call.
 #include "music/MusicData.h"
 
+#include <mood/MoodCache.h>
 #include <mood/MoodDetector.h>
 #include <outside/Fileaid.h>
 #include <platform/Cp932.h>
@@ -9,6 +11,7 @@
 #include <songbase/Songbase.h>
 #include <soundkit/Soundkit.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -44,9 +47,6 @@ std::string TrackFileName(int list, int track) {
 void CMusicData::PrepareJob(const std::string& destinationFolder, bool withDetection,
                             platform::MessageTarget* progress, platform::Event* cancel,
                             const std::string& temporaryFolder, MusicQuestion* question) {
-    StopRunningWorker();
-    m_Worker.Join();
-    RemoveWavFile();
     m_Job = JobState{};
     m_Job.step = BuildStep::Start;
     m_Job.withDetection = withDetection;
@@ -56,6 +56,24 @@ void CMusicData::PrepareJob(const std::string& destinationFolder, bool withDetec
     m_Job.avmtrFolder = platform::withTrailingSlash(destinationFolder) + "AVMTR/";
     m_Job.tempFolder = platform::withTrailingSlash(temporaryFolder);
     m_TransferFileNames.clear();
+    MusicAnalysisPool::Setup setup;
+    setup.workers = AnalysisJobs();
+    setup.tempFolder = m_Job.tempFolder;
+    setup.cache = m_MoodCache.get();
+    setup.progress = progress;
+    setup.decodeMessage = kMsgDecodeProgress;
+    setup.detectMessage = kMsgDetectProgress;
+    setup.sharedDetector = m_Detector;
+    m_Pool.Reset(setup);
+}
+
+int CMusicData::AnalysisJobs() const {
+    if (m_AnalysisJobs > 0) return m_AnalysisJobs;
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+void CMusicData::UseMoodCache(const std::string& folder) {
+    m_MoodCache = folder.empty() ? nullptr : std::make_unique<mood::MoodCache>(folder);
 }
 
 int CMusicData::JobStep() {
@@ -109,8 +127,16 @@ void CMusicData::Pause() const {
 }
 
 void CMusicData::StopJob(int code) {
+    // The workers end at once: none outlives the job it worked for.
+    m_Pool.StopAndWait();
     SetResultCode(code);
     m_Job.step = BuildStep::Idle;
+}
+
+// Stops the workers and ends the job as cancelled once none is busy.
+void CMusicData::CancelJob() {
+    m_Pool.Stop();
+    m_Job.step = BuildStep::WaitStop;
 }
 
 int CMusicData::CountTracks() const {
@@ -175,8 +201,41 @@ void CMusicData::StepBeginTrack() {
         m_Job.step = BuildStep::TrackDone;
         return;
     }
-    StartDecode(path);
+    const int key = TrackKey(m_Job.list, m_Job.track);
+    if (m_Pool.StageOf(key) == MusicAnalysisPool::Stage::Unknown) m_Pool.Submit(key, path);
+    m_Pool.Show(key);
+    FeedPool();
+    m_Job.outcome.reset();
     m_Job.step = BuildStep::WaitDecode;
+}
+
+int CMusicData::TrackKey(int list, int track) { return list * kMaxTracksPerList + track; }
+
+// Hands the workers the next tracks that need an analysis, in list order, keeping a few more
+// than there are workers so that none waits while the job takes the results in order.
+void CMusicData::FeedPool() {
+    const std::size_t ahead = 2 * static_cast<std::size_t>(AnalysisJobs());
+    if (TrackKey(m_Job.feedList, m_Job.feedTrack) < TrackKey(m_Job.list, m_Job.track)) {
+        m_Job.feedList = m_Job.list;
+        m_Job.feedTrack = m_Job.track;
+    }
+    while (m_Pool.Pending() < ahead && m_Job.feedList < CSongbase::GetPlayListCount()) {
+        const int list = m_Job.feedList;
+        const int track = m_Job.feedTrack;
+        if (++m_Job.feedTrack >= CSongbase::GetTrackCount(list)) {
+            ++m_Job.feedList;
+            m_Job.feedTrack = 0;
+        }
+        if (track >= CSongbase::GetTrackCount(list)) continue;  // an empty playlist
+        const int key = TrackKey(list, track);
+        char* path = nullptr;
+        AVT_Tk_DetailInfo* detail = nullptr;
+        if (m_Pool.StageOf(key) != MusicAnalysisPool::Stage::Unknown ||
+            !CSongbase::GetTrackFullPath(list, track, &path) || !path || !*path ||
+            !CSongbase::GetTrackInfo(list, track, &detail) || !detail || detail->duro == 1)
+            continue;
+        m_Pool.Submit(key, path);
+    }
 }
 
 void CMusicData::StepClearResult() {
@@ -198,63 +257,66 @@ void CMusicData::StepClearResult() {
     m_Job.step = BuildStep::TrackDone;
 }
 
+// True once the current track's worker is past decoding; its outcome is taken when it is done.
+bool CMusicData::CurrentTrackReached(MusicAnalysisPool::Stage stage) {
+    const int key = TrackKey(m_Job.list, m_Job.track);
+    const MusicAnalysisPool::Stage now = m_Pool.StageOf(key);
+    if (std::string wav = m_Pool.WavPathOf(key); !wav.empty()) m_Job.wavPath = wav;
+    if (now == MusicAnalysisPool::Stage::Done && !m_Job.outcome) m_Job.outcome = m_Pool.Take(key);
+    return m_Job.outcome || (now != MusicAnalysisPool::Stage::Unknown && now >= stage);
+}
+
 void CMusicData::StepWaitDecode() {
-    if (m_Worker.Busy()) {
-        if (Cancelled()) {
-            CSoundkit().DecodeStop();
-            m_Job.step = BuildStep::WaitStop;
-        }
-        return;
+    if (CurrentTrackReached(MusicAnalysisPool::Stage::Detecting)) {
+        m_Job.step = BuildStep::AfterDecode;
+    } else if (Cancelled()) {
+        CancelJob();
     }
-    m_Worker.Join();
-    m_Job.step = BuildStep::AfterDecode;
 }
 
 void CMusicData::StepWaitStop() {
-    if (m_Worker.Busy()) {
-        // A stop asked for before the decode had begun is lost; ask until it ends.
-        CSoundkit().DecodeStop();
+    if (m_Pool.Busy()) {
+        // A stop asked for just as a decode began is lost; ask until every worker has ended.
+        m_Pool.Stop();
         return;
     }
-    m_Worker.Join();
-    RemoveWavFile();
     StopJob(kCancelled);
 }
 
 void CMusicData::StepAfterDecode() {
-    if (m_Job.decodeResult) {
+    if (!m_Job.outcome || m_Job.outcome->decoded) {
         Send(kMsgPosition, 2 * m_Job.done + 1, 0);
-        StartDetect();
         m_Job.step = BuildStep::StoreResult;
         return;
     }
-    // A partial WAV file is of no use to anyone.
-    RemoveWavFile();
     const bool goOn = !m_Job.question || m_Job.question->AskYesNo(kDecodeFailedQuestion);
     if (goOn) {
         NoteLostAnalysis(true, 0);
         m_Job.step = BuildStep::ClearResult;
     } else {
-        StopJob(kCancelled);
+        CancelJob();
     }
 }
 
 void CMusicData::StepStoreResult() {
-    if (m_Worker.Busy()) return;
-    m_Worker.Join();
-    RemoveWavFile();
+    if (!CurrentTrackReached(MusicAnalysisPool::Stage::Done)) {
+        // Detection stops on a cancel too, so that every worker ends within moments.
+        if (Cancelled()) CancelJob();
+        return;
+    }
+    const MusicAnalysisPool::Outcome outcome = *m_Job.outcome;
     AVT_Tk_DistinctInfo* info = nullptr;
     if (!CSongbase::GetDURoInfo(m_Job.list, m_Job.track, &info) || !info) {
         StopJob(kDuroSetFailed);
         return;
     }
-    info->status = m_Job.status;
-    if (m_Job.detectCode == mood::kDetectCancelled) {
-        StopJob(kCancelled);
+    info->status = outcome.status;
+    if (outcome.detectCode == mood::kDetectCancelled) {
+        CancelJob();
         return;
     }
-    if (m_Job.detectCode == mood::kDetectCompleted) {
-        std::memcpy(info->mood, m_Job.result.words, sizeof info->mood);
+    if (outcome.detectCode == mood::kDetectCompleted) {
+        std::memcpy(info->mood, outcome.result.words, sizeof info->mood);
         AVT_Tk_DetailInfo* detail = nullptr;
         if (!CSongbase::GetTrackInfo(m_Job.list, m_Job.track, &detail) || !detail) {
             StopJob(kDuroFlagFailed);
@@ -262,15 +324,15 @@ void CMusicData::StepStoreResult() {
         }
         detail->duro = 1;
         CSongbase::UpdatePlayList(m_Job.list);
-    } else if (m_Job.detectCode != mood::kDetectTooShort) {
-        NoteLostAnalysis(false, m_Job.detectCode);
+    } else if (outcome.detectCode != mood::kDetectTooShort) {
+        NoteLostAnalysis(false, outcome.detectCode);
     }
     m_Job.step = BuildStep::TrackDone;
 }
 
 void CMusicData::StepTrackDone() {
     if (Cancelled()) {
-        StopJob(kCancelled);
+        CancelJob();
         return;
     }
     ++m_Job.track;
@@ -350,6 +412,8 @@ void CMusicData::StepFileTrackDone() {
 }
 
 void CMusicData::StepFinish() {
+    // The cache stays bounded; a job is a good moment to drop its oldest entries.
+    if (m_MoodCache && m_Job.withDetection) m_MoodCache->Prune();
     Send(kMsgFileProgress, m_Job.total, m_Job.total);
     Pause();
     SetResultCode(kOutputDone);
@@ -374,53 +438,6 @@ bool CMusicData::SourceUnchanged() {
 
 void CMusicData::NoteLostAnalysis(bool decodeFailed, int detectCode) {
     m_Job.lost.push_back({CurrentTrackPath(), decodeFailed, detectCode});
-}
-
-void CMusicData::StartDecode(const char* path) {
-    m_Job.decoding = true;
-    m_Job.decodeResult = 0;
-    // Created exclusively under a name no one can guess: a file or link planted there is
-    // never written through.
-    m_Job.wavPath = platform::tempFileName(m_Job.tempFolder, "$$$", 0);
-    if (m_Job.wavPath.empty()) return;
-    const std::string source(path);
-    if (!m_Worker.Start([this, source] {
-            CSoundkit kit(m_Job.progress, kMsgDecodeProgress, 0);
-            m_Job.decodeResult = kit.DecodeRun(source.c_str(), m_Job.wavPath.c_str());
-        })) {
-        m_Job.decodeResult = 0;
-    }
-}
-
-void CMusicData::StartDetect() {
-    m_Job.decoding = false;
-    m_Job.detectCode = mood::kDetectOpenFailed;
-    m_Job.status = 0;
-    mood::MoodDetector& detector = Detector();
-    m_Worker.Start([this, &detector] {
-        m_Job.detectCode = detector.Detect(m_Job.wavPath.c_str(), &m_Job.result, &m_Job.status,
-                                           m_Job.progress, kMsgDetectProgress, 0, m_Job.cancel);
-    });
-}
-
-void CMusicData::StopRunningWorker() {
-    if (m_Worker.Busy() && m_Job.decoding) {
-        while (m_Worker.Busy()) {
-            CSoundkit().DecodeStop();
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-    }
-}
-
-void CMusicData::RemoveWavFile() const {
-    if (!m_Job.wavPath.empty()) ::unlink(m_Job.wavPath.c_str());
-}
-
-mood::MoodDetector& CMusicData::Detector() {
-    if (m_Detector) return *m_Detector;
-    if (!m_OwnDetector) m_OwnDetector = std::make_unique<mood::MoodDetector>();
-    m_Detector = m_OwnDetector.get();
-    return *m_Detector;
 }
 
 int CMusicData::DiscardOutput() {

@@ -1,5 +1,6 @@
 #include <shell/AppSettings.h>
 
+#include <algorithm>
 #include <cstdio>
 
 using platform::parseDecimal;
@@ -73,6 +74,7 @@ void AppSettings::Load(const platform::IniFile& ini) {
     animation = ini.getInt(kOption, "Animation", 1);
     transparent = ini.getInt(kOption, "Transparent", 0);
     withDJ = ini.getInt(kOption, "WithDJ", 1);
+    analysisJobs = std::max(0, ini.getInt(kOption, "AnalysisJobs", 0));
     tempFolder = ini.getInt(kOption, "TempFolder", 0);
     tempFolderPath = ini.getString(kOption, "TempFolderPath", "");
 

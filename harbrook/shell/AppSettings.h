@@ -34,6 +34,8 @@ public:
     std::vector<std::uint32_t> fileColumn, playColumn, dbColumn, ptColumn;
     // Option
     int sound = 1, autoSort = 1, animation = 1, transparent = 0, withDJ = 1, tempFolder = 0;
+    // Tracks a transfer analyses at once; 0: one per core. Read only: set in the file by hand.
+    int analysisJobs = 0;
     std::string tempFolderPath;
     // File
     std::string shellFolders;  // the last PC folder, serialised as hexadecimal text

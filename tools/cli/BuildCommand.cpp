@@ -1,9 +1,11 @@
 // harbrook-cli build: turns music folders and files (or a saved edit data file) into the unit's
 // music database folder DIR/AVMTR, with or without mood detection, as the transfer does.
 #include "Command.h"
+#include "FileListArgs.h"
 #include "Interrupt.h"
 #include "Messages.h"
 
+#include <mood/MoodCache.h>
 #include <music/MusicData.h>
 
 #include <platform/Cp932.h>
@@ -27,11 +29,13 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kUsage =
-    "usage: harbrook-cli build --out DIR [--no-detect] [--open EDITFILE] [--save EDITFILE] "
-    "SOURCE...\n";
+    "usage: harbrook-cli build --out DIR [--no-detect] [--jobs N] [--no-cache] [--open EDITFILE] "
+    "[--save EDITFILE] SOURCE...\n";
 struct Options {
     std::string out;
     bool detect = true;
+    int jobs = cli::coreCount();
+    bool cache = true;
     std::string open;
     std::string save;
     std::vector<std::string> sources;
@@ -44,6 +48,13 @@ bool parseOptions(const std::vector<std::string>& args, Options* o) {
         const bool hasValue = i + 1 < args.size();
         if (arg == "--no-detect") {
             o->detect = false;
+        } else if (arg == "--no-cache") {
+            o->cache = false;
+        } else if (arg == "--jobs") {
+            if (!hasValue || !cli::parseJobs(args[++i], o->jobs)) {
+                cli::reportFailure("build", cli::tr("--jobs takes a number from 1 to 64"));
+                return false;
+            }
         } else if ((arg == "--out" || arg == "--open" || arg == "--save") && hasValue) {
             std::string& value = arg == "--out" ? o->out : arg == "--open" ? o->open : o->save;
             value = args[++i];
@@ -302,6 +313,8 @@ int runJob(CMusicData& doc, const Options& o, const std::string& temporaryFolder
     TerminalProgress progress;
     AlwaysYes question;
 
+    doc.SetAnalysisJobs(o.jobs);
+    if (o.cache && o.detect) doc.UseMoodCache(mood::MoodCache::DefaultFolder());
     doc.PrepareJob(o.out, o.detect, &progress, &cancel, temporaryFolder, &question);
     doc.SetJobPause(std::chrono::milliseconds(0));  // a terminal needs no pause to show a full bar
     while (true) {
@@ -379,5 +392,6 @@ int run(const std::vector<std::string>& args) {
 }  // namespace
 
 HARBROOK_CLI_COMMAND(build, "build",
-                     "build --out DIR [--no-detect] [--open F] [--save F] SOURCE...",
+                     "build --out DIR [--no-detect] [--jobs N] [--no-cache] [--open F] [--save F] "
+                     "SOURCE...",
                      "build the unit's music folder DIR/AVMTR from music folders and files", run);

@@ -27,12 +27,15 @@ constexpr CommandDetail kDetails[] = {
      "0 every file is playable, 1 a file was refused, 2 usage error"},
     {"detect",
      "Runs the mood detection on each file as a music transfer stores it: keys, chord-change\n"
-     "rate, pulse and the highlight section. MP3 and WMA files are decoded to a temporary WAV\n"
-     "file in $TMPDIR first; WAV files are analysed as they are. Tracks shorter than 60 seconds\n"
-     "are not analysed.\n"
+     "rate, pulse and the highlight section. Any audio file FFmpeg reads is accepted: WAV files\n"
+     "the detector reads are analysed as they are, others are decoded to a temporary WAV file\n"
+     "in $TMPDIR first. Tracks shorter than 60 seconds are not analysed. Results are kept in\n"
+     "the mood result cache ($XDG_CACHE_HOME/harbrook/mood); rows come in argument order.\n"
      "\n"
      "  --tsv   one tab-separated line per file: path, return code (-1 not decoded, 0 analysed),\n"
      "          analysis status (3328 success), then the 38 result words\n"
+     "  --jobs N  files analysed at once (1 to 64; default: one per core)\n"
+     "  --no-cache  analyse every file afresh, without the mood result cache\n"
      "  --      end of the options; every later argument is a file\n",
      "0 every file was analysed, 1 a file was not, 2 usage error"},
     {"build",
@@ -45,6 +48,9 @@ constexpr CommandDetail kDetails[] = {
      "\n"
      "  --out DIR     the folder to build in (required)\n"
      "  --no-detect   skip the mood detection\n"
+     "  --jobs N      tracks decoded and analysed at once (1 to 64; default: one per core)\n"
+     "  --no-cache    analyse every track afresh, without the mood result cache\n"
+     "                ($XDG_CACHE_HOME/harbrook/mood)\n"
      "  --open F      start from the playlists of the saved edit data file F\n"
      "  --save F      save the playlists as the edit data file F after a successful build\n"
      "  --            end of the options; every later argument is a source\n",

@@ -3,11 +3,12 @@
 #include <shell/CommandIds.h>
 #include <shell/CommandTarget.h>
 
+#include <mood/MoodCache.h>
 #include <platform/IniFile.h>
 
 #include <algorithm>
 
-CAppData::CAppData() = default;
+CAppData::CAppData() { m_MusicData.UseMoodCache(mood::MoodCache::DefaultFolder()); }
 
 CAppData::~CAppData() = default;
 
@@ -15,6 +16,7 @@ bool CAppData::LoadSettings() {
     platform::IniFile ini(m_IniPath);
     const bool found = ini.load();
     m_Settings.Load(ini);
+    m_MusicData.SetAnalysisJobs(m_Settings.analysisJobs);
     return found;
 }
 

@@ -6,6 +6,7 @@ cli=$(readlink -f "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cache="${HARBROOK_TEST_CACHE:-$work}/cli_build"
+export XDG_CACHE_HOME="$work/xdg-cache"  # the mood result cache of this test only
 mkdir -p "$cache"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -84,6 +85,24 @@ grep -q 'DURo 1' <<<"$first" || fail "no mood result: $first"
 grep -q 'detect' "$work/stderr" && fail "the saved track was analysed again"
 second=$("$cli" inspect "$work/out4/AVMTR/TRACK001_01.PPD" | grep -E 'DURo|^mood')
 [ "$first" = "$second" ] || fail "mood result differs: $first / $second"
+
+# Two tracks analysed at once give the unit files of one at a time (past the object header
+# with its fresh GUID), without the cache; a second build takes the results from the cache.
+make_audio long2.mp3 62 -ar 22050 -ac 1 -c:a libmp3lame -b:a 32000 -af volume=0.5
+mkdir "$work/pair"; cp "$cache/long.mp3" "$cache/long2.mp3" "$work/pair/"
+for jobs in 1 2; do
+    XDG_CACHE_HOME="$work/unused" "$cli" build --out "$work/jobs$jobs" --jobs $jobs --no-cache \
+        "$work/pair" >/dev/null 2>&1 || fail "--jobs $jobs build failed"
+done
+for f in TRACK001_01.PPD TRACK001_02.PPD; do
+    cmp -s <(tail -c +73 "$work/jobs1/AVMTR/$f") <(tail -c +73 "$work/jobs2/AVMTR/$f") \
+        || fail "$f differs between --jobs 1 and --jobs 2"
+done
+[ -e "$work/unused" ] && fail "--no-cache wrote the cache"
+"$cli" build --out "$work/cached" "$work/pair" >/dev/null 2>&1 || fail "build with the cache failed"
+[ "$(ls "$XDG_CACHE_HOME"/harbrook/mood/*.mood | wc -l)" -ge 2 ] || fail "results not kept in the cache"
+"$cli" build --out "$work/x" --jobs 0 "$work/pair" >/dev/null 2>&1 && rc=0 || rc=$?
+[ "$rc" = 2 ] || fail "--jobs 0: exit status $rc"
 
 # Ctrl-C or SIGTERM while decoding: exit 128 + signal, no partial AVMTR folder, no WAV file left
 # behind.
