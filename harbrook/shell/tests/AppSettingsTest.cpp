@@ -66,12 +66,16 @@ TEST(AppSettings, LogSwitchAndReadOnlyKeys) {
     EXPECT_EQ(loadFrom("[Debug]\nLog=4827 on\n").debugLog, 1);
     EXPECT_EQ(loadFrom("[Debug]\nLog=0\n").debugLog, 0);
     EXPECT_EQ(loadFrom("[Debug]\nLog=\n").debugLog, 0);
-    AppSettings s = loadFrom("[Option]\nTransparent=1\n[Debug]\nLog=4827\nWatchFolder=0\n");
+    AppSettings s = loadFrom(
+        "[Option]\nTransparent=1\nAnalysisJobs=3\n[Debug]\nLog=4827\nWatchFolder=0\n");
     EXPECT_EQ(s.transparent, 1);
+    EXPECT_EQ(s.analysisJobs, 3);
     EXPECT_EQ(s.watchFolder, 0);
+    EXPECT_EQ(loadFrom("[Option]\nAnalysisJobs=-2\n").analysisJobs, 0);
     IniFile ini;
     s.Save(ini);
     EXPECT_FALSE(ini.contains("Option", "Transparent"));
+    EXPECT_FALSE(ini.contains("Option", "AnalysisJobs"));
     EXPECT_FALSE(ini.contains("Debug", "Log"));
     EXPECT_FALSE(ini.contains("Debug", "WatchFolder"));
 }
