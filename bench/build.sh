@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# The music build job against its baselines, three rounds each, medians:
+# The music build job against its baselines, three rounds each (ROUNDS=n to change), medians:
 #  1. `harbrook-cli build --no-detect` of 100 tracks (30 s MP3s) vs `cp` of the same files, both
 #     followed by `sync` (target: ratio at most 1.3);
 #  2. `harbrook-cli build` with detection of 20 tracks (65 s MP3s, long enough to analyse) vs
-#     `BuildBench --baseline`: DecodeRun then Detect on each track alone (target: at most 1.15).
-# Prints the times, the ratios and tracks per minute.
+#     `BuildBench --baseline`: DecodeRun then Detect on each track alone (target: at most 1.15);
+#     skipped when BuildBench was not built;
+#  3. detection of 40 four-minute tracks with `--jobs 2` vs `--jobs 1`, without the mood result
+#     cache (target: at most 0.6 on two cores);
+#  4. the same build with an empty mood result cache, then again with the filled one (target:
+#     the second at most 0.1 of the first);
+#  5. `build --no-detect` of 60 one-minute tracks vs `cp` + `sync` (target: at most 1.3).
+# Prints the times, the ratios, tracks per minute and the load average (the machine may be
+# shared). SECTIONS="3 4 5" runs only those.
 #
 #   bench/build.sh [build folder with harbrook-cli and BuildBench]  (default: build-bench)
 set -euo pipefail
@@ -13,15 +20,21 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-bench}
 cli=$build/bin/harbrook-cli
 bench=$build/bin/BuildBench
-for exe in "$cli" "$bench"; do
-  [ -x "$exe" ] || { echo "missing $exe: configure with -DHARBROOK_BENCH=ON, build harbrook-cli and BuildBench" >&2; exit 1; }
-done
+[ -x "$cli" ] || { echo "missing $cli: build harbrook-cli (and BuildBench, -DHARBROOK_BENCH=ON)" >&2; exit 1; }
+rounds=${ROUNDS:-3}
+sections=${SECTIONS:-1 2 3 4 5}
+wanted() { [[ " $sections " == *" $1 "* ]]; }
+# The mood result cache of these runs only, so earlier results never shorten a run.
+export XDG_CACHE_HOME=$(mktemp -d)
+trap 'rm -rf "$XDG_CACHE_HOME"' EXIT
 
 data=${BUILD_BENCH_DIR:-$build/build-data}
 plain=$data/plain
 detect=$data/detect
 out=$data/out
-mkdir -p "$plain/a" "$plain/b" "$detect"
+long=$data/long
+short=$data/short
+mkdir -p "$plain/a" "$plain/b" "$detect" "$long" "$short"
 
 make_tracks() {  # folder, count, seconds, bit rate[, first number]
   local folder=$1 count=$2 seconds=$3 rate=$4 first=${5:-1}
@@ -35,43 +48,65 @@ make_tracks() {  # folder, count, seconds, bit rate[, first number]
       -ar 44100 -ac 2 -c:a libmp3lame -b:a "$rate" -metadata track="$((10#$i % 99 + 1))" "$folder/$i.mp3"
   done
 }
+now() { date +%s.%N; }
+elapsed() { echo "$2 - $1" | bc; }
+median() { printf '%s\n' "$@" | sort -n | sed -n "$((($# + 1) / 2))p"; }
+ratio() { echo "scale=3; $1 / $2" | bc; }
+per_minute() { echo "scale=1; $1 * 60 / $2" | bc; }
+
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores"
+
+# Builds without detection against cp + sync of the same files: label, sources, file to expect.
+versus_copy() {
+  local label=$1 expect=$2; shift 2
+  cat $(find "$@" -name '*.mp3') > /dev/null
+  local cp_times=() build_times=()
+  for round in $(seq "$rounds"); do
+    rm -rf "$out" && mkdir -p "$out" && sync
+    t0=$(now); cp $(find "$@" -name '*.mp3') "$out"/; sync; t1=$(now)
+    cp_times+=("$(elapsed "$t0" "$t1")")
+    rm -rf "$out" && sync
+    t0=$(now); "$cli" build --no-detect --out "$out" "$@" >/dev/null 2>&1; sync; t1=$(now)
+    build_times+=("$(elapsed "$t0" "$t1")")
+    [ -f "$out/AVMTR/$expect" ] || { echo "build --no-detect failed" >&2; exit 1; }
+  done
+  local cp_m build_m
+  cp_m=$(median "${cp_times[@]}"); build_m=$(median "${build_times[@]}")
+  echo "no detection, $label:"
+  echo "  cp:    ${cp_times[*]} s (median $cp_m)"
+  echo "  build: ${build_times[*]} s (median $build_m)"
+  echo "  ratio build/cp: $(ratio "$build_m" "$cp_m")  (target <= 1.3)"
+}
+
+# Times one build with detection (arguments: its options and sources); sets $took.
+timed_build() {
+  rm -rf "$out" && mkdir -p "$out" && sync
+  t0=$(now); "$cli" build --out "$out" "$@" >/dev/null 2>&1 || [ $? = 3 ]; sync; t1=$(now)
+  took=$(elapsed "$t0" "$t1")
+  [ -f "$out/AVMTR/AVMTR.PPD" ] || { echo "build $* failed" >&2; exit 1; }
+}
+
+if wanted 1 || wanted 2; then
 # A playlist holds at most 99 tracks: two folders of 50.
 make_tracks "$plain/a" 50 30 128000 1
 make_tracks "$plain/b" 50 30 128000 51
 make_tracks "$detect" 20 65 128000
+fi
 
-now() { date +%s.%N; }
-elapsed() { echo "$2 - $1" | bc; }
-median() { printf '%s\n' "$@" | sort -n | sed -n 2p; }
-ratio() { echo "scale=3; $1 / $2" | bc; }
-per_minute() { echo "scale=1; $1 * 60 / $2" | bc; }
-
+if wanted 1; then
 # 1. Without detection: the job writes one TRACK file per music file, like a copy.
-cat "$plain"/*/*.mp3 > /dev/null
-cp_times=(); build_times=()
-for round in 1 2 3; do
-  rm -rf "$out" && mkdir -p "$out" && sync
-  t0=$(now); cp "$plain"/*/*.mp3 "$out"/; sync; t1=$(now)
-  cp_times+=("$(elapsed "$t0" "$t1")")
-  rm -rf "$out" && sync
-  t0=$(now); "$cli" build --no-detect --out "$out" "$plain/a" "$plain/b" >/dev/null 2>&1; sync; t1=$(now)
-  build_times+=("$(elapsed "$t0" "$t1")")
-  [ -f "$out/AVMTR/PLINFO002.PPD" ] || { echo "build --no-detect failed" >&2; exit 1; }
-done
-cp_m=$(median "${cp_times[@]}"); build_m=$(median "${build_times[@]}")
-echo "no detection, 100 tracks of 30 s:"
-echo "  cp:    ${cp_times[*]} s (median $cp_m)"
-echo "  build: ${build_times[*]} s (median $build_m, $(per_minute 100 "$build_m") tracks/min)"
-echo "  ratio build/cp: $(ratio "$build_m" "$cp_m")  (target <= 1.3)"
+versus_copy "100 tracks of 30 s" PLINFO002.PPD "$plain/a" "$plain/b"
+fi
 
+if wanted 2 && [ -x "$bench" ]; then
 # 2. With detection: the whole job against decoding and analysing the same tracks alone.
 cat "$detect"/* > /dev/null
 base_times=(); job_times=()
-for round in 1 2 3; do
+for round in $(seq "$rounds"); do
   t0=$(now); "$bench" --baseline "$detect"/*.mp3; t1=$(now)
   base_times+=("$(elapsed "$t0" "$t1")")
   rm -rf "$out" && mkdir -p "$out" && sync
-  t0=$(now); "$cli" build --out "$out" "$detect" >/dev/null 2>&1; sync; t1=$(now)
+  t0=$(now); "$cli" build --no-cache --out "$out" "$detect" >/dev/null 2>&1; sync; t1=$(now)
   job_times+=("$(elapsed "$t0" "$t1")")
   [ -f "$out/AVMTR/TRACK001_20.PPD" ] || { echo "build with detection failed" >&2; exit 1; }
 done
@@ -81,3 +116,45 @@ echo "detection, 20 tracks of 65 s:"
 echo "  decode+detect alone: ${base_times[*]} s (median $base_m)"
 echo "  build job:           ${job_times[*]} s (median $job_m, $(per_minute 20 "$job_m") tracks/min)"
 echo "  ratio job/(decode+detect): $(ratio "$job_m" "$base_m")  (target <= 1.15)"
+fi
+
+if wanted 3 || wanted 4; then
+  make_tracks "$long" 40 240 128000
+  cat "$long"/*.mp3 > /dev/null
+fi
+
+if wanted 3; then
+# 3. Every core: two workers against one, each track decoded and analysed afresh.
+one=(); two=()
+for round in $(seq "$rounds"); do
+  timed_build --jobs 1 --no-cache "$long"; one+=("$took")
+  timed_build --jobs 2 --no-cache "$long"; two+=("$took")
+done
+one_m=$(median "${one[@]}"); two_m=$(median "${two[@]}")
+echo "detection, 40 tracks of 4 min:"
+echo "  --jobs 1: ${one[*]} s (median $one_m, $(per_minute 40 "$one_m") tracks/min)"
+echo "  --jobs 2: ${two[*]} s (median $two_m, $(per_minute 40 "$two_m") tracks/min)"
+echo "  ratio jobs 2/jobs 1: $(ratio "$two_m" "$one_m")  (target <= 0.6)"
+fi
+
+if wanted 4; then
+# 4. The mood result cache: a build that fills it, then one that finds every result there.
+first=(); second=()
+for round in $(seq "$rounds"); do
+  rm -rf "$XDG_CACHE_HOME/harbrook"
+  timed_build "$long"; first+=("$took")
+  timed_build "$long"; second+=("$took")
+done
+first_m=$(median "${first[@]}"); second_m=$(median "${second[@]}")
+echo "detection with the mood result cache, 40 tracks of 4 min:"
+echo "  first build (cache empty): ${first[*]} s (median $first_m)"
+echo "  second build (all cached): ${second[*]} s (median $second_m)"
+echo "  ratio second/first: $(ratio "$second_m" "$first_m")  (target <= 0.1)"
+fi
+
+if wanted 5; then
+# 5. Many short files: the per-file costs (probe, check, tag read) against the copy.
+make_tracks "$short" 60 60 128000
+versus_copy "60 tracks of 1 min" TRACK001_60.PPD "$short"
+fi
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
