@@ -23,8 +23,9 @@ public:
     // Creates (or truncates) the file and positions at the body.
     bool create(const std::string& path);
     bool write(const void* data, std::size_t size);
-    // Copies exactly `size` bytes from the open descriptor `source` in chunks of at most 1 MiB,
-    // polling the cancel event between chunks. Fails when the source ends early.
+    // Copies exactly `size` bytes from the open descriptor `source` in chunks of at most 1 MiB
+    // (file to file in the kernel where the file systems allow it), polling the cancel event
+    // between chunks. Fails when the source ends early.
     bool copyFrom(int source, std::uint64_t size);
     // Stores the file's size in `header`, writes the header at offset 0 and closes the file.
     bool finish(AVT_FileHeader& header);
