@@ -201,9 +201,10 @@ void CMusicData::StepBeginTrack() {
         m_Job.step = BuildStep::TrackDone;
         return;
     }
+    // Shown first, so that a track handed over just now reports its percentages from the start.
     const int key = TrackKey(m_Job.list, m_Job.track);
-    if (m_Pool.StageOf(key) == MusicAnalysisPool::Stage::Unknown) m_Pool.Submit(key, path);
     m_Pool.Show(key);
+    if (m_Pool.StageOf(key) == MusicAnalysisPool::Stage::Unknown) m_Pool.Submit(key, path);
     FeedPool();
     m_Job.outcome.reset();
     m_Job.step = BuildStep::WaitDecode;
