@@ -106,10 +106,10 @@ done
 
 # Ctrl-C or SIGTERM while decoding: exit 128 + signal, no partial AVMTR folder, no WAV file left
 # behind.
-mkdir "$work/many"; for i in 1 2 3 4 5 6; do cp "$cache/long20.mp3" "$work/many/$i.mp3"; done
+mkdir "$work/many"; for i in $(seq 12); do cp "$cache/long20.mp3" "$work/many/$i.mp3"; done
 for sig in INT:130 TERM:143; do
     rm -rf "$work/out5" "$work/tmp"; mkdir "$work/tmp"
-    TMPDIR="$work/tmp" "$cli" build --out "$work/out5" "$work/many" >/dev/null 2>&1 &
+    TMPDIR="$work/tmp" "$cli" build --out "$work/out5" --no-cache "$work/many" >/dev/null 2>&1 &
     pid=$!
     for _ in $(seq 100); do [ -d "$work/out5/AVMTR" ] && break; sleep 0.05; done
     kill -"${sig%:*}" "$pid"
@@ -122,7 +122,7 @@ done
 
 # SIGHUP is handled like Ctrl-C.
 rm -rf "$work/out5"
-"$cli" build --out "$work/out5" "$work/many" >/dev/null 2>&1 &
+"$cli" build --out "$work/out5" --no-cache "$work/many" >/dev/null 2>&1 &
 pid=$!
 for _ in $(seq 100); do [ -d "$work/out5/AVMTR" ] && break; sleep 0.05; done
 kill -HUP "$pid"
