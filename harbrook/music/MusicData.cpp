@@ -381,8 +381,15 @@ bool CMusicData::CopyToMedia(const std::string& sourceFolder, const std::string&
         SetResultCode(kWorkFileMissing);
         return false;
     }
-    // Directory order is arbitrary on Linux; name order puts AVMTR.PPD before PLINFO and TRACK.
-    std::sort(names.begin(), names.end());
+    // Every file before the index that names it: the TRACK files, then the PLINFO files, then
+    // AVMTR.PPD, so that a card pulled early never lists what it does not hold.
+    const auto rank = [](const std::string& name) {
+        if (SameFileName(name, "AVMTR.PPD")) return 2;
+        return SameFileName(std::string_view(name).substr(0, 6), "PLINFO") ? 1 : 0;
+    };
+    std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
+        return rank(a) != rank(b) ? rank(a) < rank(b) : a < b;
+    });
     fs::create_directories(dest, ec);
     for (const std::string& name : names) {
         m_SourcePaths.push_back((source / name).string());

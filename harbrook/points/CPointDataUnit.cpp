@@ -234,16 +234,22 @@ bool CPointData::CopyToMedia(const std::string& workRoot, const std::string& dri
     const PointFolders source = PointFolders::underRoot(workRoot);
     const PointFolders target = PointFolders::underRoot(driveRoot);
     target.create();  // a folder that cannot be made shows as a failure to open the destination
-    m_SourcePaths.push_back(source.pointFolder() + kRecordFileName);
-    m_DestPaths.push_back(target.pointFolder() + kRecordFileName);
-    const auto pairFolder = [this](const std::string& from, const std::string& to) {
-        for (const auto& name : plainFiles(from)) {
+    // Data before index: each folder's files before its index file, the record file last, so
+    // that a card pulled early never holds an index naming files that are not there.
+    const auto pairFolder = [this](const std::string& from, const std::string& to,
+                                   const char* index) {
+        std::vector<std::string> names = plainFiles(from);
+        std::stable_partition(names.begin(), names.end(),
+                              [index](const std::string& name) { return name != index; });
+        for (const auto& name : names) {
             m_SourcePaths.push_back(from + name);
             m_DestPaths.push_back(to + name);
         }
     };
-    pairFolder(source.imageFolder(), target.imageFolder());
-    pairFolder(source.detailFolder(), target.detailFolder());
+    pairFolder(source.imageFolder(), target.imageFolder(), kPictureIndexName);
+    pairFolder(source.detailFolder(), target.detailFolder(), kCommentIndexName);
+    m_SourcePaths.push_back(source.pointFolder() + kRecordFileName);
+    m_DestPaths.push_back(target.pointFolder() + kRecordFileName);
     return CTransferData::CopyToMedia(workRoot, driveRoot, progress, cancel);
 }
 

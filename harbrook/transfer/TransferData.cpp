@@ -283,7 +283,12 @@ void CTransferData::CloseFiles() {
     if (m_SourceFd >= 0) ::close(m_SourceFd);
     m_SourceFd = -1;
     if (m_DestFd >= 0) {
-        // Delayed write errors (a full card, a pulled card) surface here.
+        // Each file reaches the medium before the next one is begun, so a card pulled early
+        // never holds an index naming files that are not there. Delayed write errors (a full
+        // card, a pulled card) surface here.
+        if (m_ResultCode == kOk && ::fsync(m_DestFd) != 0 && errno != EINVAL) {
+            m_ResultCode = kDiskFull;
+        }
         if (::close(m_DestFd) != 0 && m_ResultCode == kOk) m_ResultCode = kDiskFull;
     }
     m_DestFd = -1;

@@ -75,6 +75,23 @@ constexpr CommandDetail kDetails[] = {
      "               reading, telephone, longitude and latitude (milliarcseconds), longitude\n"
      "               and latitude (decimal degrees), picture file, comment file\n",
      kCommonExits},
+    {"send",
+     "Sends a music edit data file (music), a myDB file (mydb) or a PC point work file (points)\n"
+     "to the unit, as the transfer button does: over USB to the emulated unit of\n"
+     "$HARBROOK_UNIT_DIR when that folder exists, otherwise by copying the unit's files to the\n"
+     "removable drive DIR. The unit's files are built in a work folder in $TMPDIR, which is\n"
+     "removed afterwards. Before points go over USB, the unit's own points are fetched and kept.\n"
+     "A line on stderr shows the progress; Ctrl-C cancels as the cancel button does.\n"
+     "\n"
+     "  --card DIR    the removable drive (a folder) to copy to when no unit is connected\n"
+     "  --no-detect   music: skip the mood detection\n",
+     "0 sent or copied, 1 failed or refused (the store's or the library's message), 2 usage "
+     "error, 130 cancelled"},
+    {"fetch-points",
+     "Fetches the registered points from the unit over USB (the emulated unit of\n"
+     "$HARBROOK_UNIT_DIR) and writes them, with their pictures and comments, to the PC point\n"
+     "work file OUT. Prints the number of points.\n",
+     "0 fetched, 1 no unit, no points on it or OUT not written, 2 usage error, 130 cancelled"},
 };
 
 const CommandDetail* detailOf(const char* name) {

@@ -5,7 +5,7 @@ cli=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 overview=$("$cli" --help) || fail "--help: exit status $?"
-for command in build check detect inspect mydb points; do
+for command in build check detect inspect mydb points send fetch-points; do
   grep -q "^  $command" <<<"$overview" || fail "--help does not list $command"
   out=$("$cli" "$command" --help) || fail "$command --help: exit status $?"
   [[ $out == "usage: harbrook-cli $command"* ]] || fail "$command --help: $out"
