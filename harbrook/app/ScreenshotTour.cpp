@@ -14,14 +14,17 @@
 #include <points/view/PointView.h>
 #include <shell/CommandIds.h>
 #include <shell/gui/AppData.h>
+#include <shell/gui/DriveSelectDlg.h>
 #include <shell/gui/MainApp.h>
 #include <shell/gui/MessageDlg.h>
 #include <shell/gui/OptionDlg.h>
 #include <shell/gui/SplashWnd.h>
 #include <shell/gui/TextAdapter.h>
+#include <shell/gui/TransferProgressDlg.h>
 #include <shell/gui/ViewContainer.h>
 
 #include <platform/MessageTarget.h>
+#include <transfer/UnitLink.h>
 #include <ui/PcFilePane.h>
 #include <ui/ShellFolders.h>
 #include <ui/SkinContext.h>
@@ -196,7 +199,7 @@ bool ScreenshotTour::Run() {
     SetMessageDlgResponder(
         [](const QString&, int type) { return CMessageDlg::EscapeResult(type); });
     const bool ok = ShootModes() && ShootMyDb() && ShootDialogs() && ShootSplash() &&
-                    ShootFilePane() && ShootLists() && ShootPoints();
+                    ShootFilePane() && ShootLists() && ShootPoints() && ShootTransfers();
     SetMessageDlgResponder({});
     return ok;
 }
@@ -449,4 +452,32 @@ bool ScreenshotTour::ShootPoints() {
     const bool mapSaved = Save(&map, "point-map-dialog.png");
     map.hide();
     return entrySaved && latLonSaved && choiceSaved && mapSaved;
+}
+
+bool ScreenshotTour::ShootTransfers() {
+    QWidget* frame = m_app.MainWindow();
+    CTransferProgressDlg progress(frame);
+    if (!progress.Begin(frame, true)) return false;
+    progress.SetTitle(UnitLink::kSendTitle);
+    progress.SetMessage(UnitLink::kSendMessage);
+    progress.SetRange(0, 120);
+    progress.SetCounter(5, 12);
+    progress.SetPos(47);
+    settle(300);
+    const bool progressSaved = SavePicture(composed(frame, &progress), "transfer-progress.png");
+    progress.End();
+
+    // Two cards, played by folders made for the picture.
+    QTemporaryDir cardA, cardB;
+    const std::vector<ui::Volume> cards{{cardA.path(), QStringLiteral("NAVI_CF"), ui::DriveType::kRemovable},
+                                        {cardB.path(), QStringLiteral("SD_CARD"), ui::DriveType::kRemovable}};
+    CDriveSelectDlg drives([](const std::string&) { return std::uint64_t{48} << 20; }, frame,
+                           [cards] { return cards; });
+    drives.show();
+    drives.activateWindow();
+    drives.List()->setFocus();
+    drives.SelectRow(0);
+    const bool drivesSaved = Save(&drives, "drive-dialog.png");
+    drives.hide();
+    return progressSaved && drivesSaved;
 }

@@ -3,7 +3,8 @@
 // myDB grid with rows, a selection, an open drop-down and a refused edit, the option dialog,
 // a message dialog, the start-up window, the PC file pane showing a folder made for the
 // purpose, a skinned list and tree with demonstration rows, and the point view with points from
-// a unit folder and its four dialogs, saved as PNG files.
+// a unit folder and its four dialogs, the transfer progress window mid-transfer and the drive
+// dialog listing two cards, saved as PNG files.
 #include <QString>
 
 class CMainApp;
@@ -24,6 +25,7 @@ private:
     bool ShootFilePane();
     bool ShootPoints();
     bool ShootLists();
+    bool ShootTransfers();
 
     CMainApp& m_app;
     QString m_folder;

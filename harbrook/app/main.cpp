@@ -4,15 +4,20 @@
 #include "ScreenshotTour.h"
 
 #include <mydb/view/MyDbView.h>
+#include <points/view/PointCommands.h>
 #include <points/view/PointView.h>
+#include <points/view/TransferPointFetch.h>
 #include <shell/gui/AppData.h>
 #include <shell/gui/MainApp.h>
+#include <shell/gui/MainFrame.h>
+#include <shell/gui/TransferRunner.h>
 #include <shell/gui/ViewContainer.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -43,9 +48,24 @@ CViewContainer::MadeView makeView(CAppData& data) {
     return {view, view};
 }
 
+// The point view fetches the unit's points over USB through the transfer library.
+CViewContainer::MadeView makePointView(CAppData& data) {
+    auto* view = new CPointView(data);
+    view->Commands().SetFetchFactory(
+        [&data, view] { return std::make_unique<TransferPointFetch>(data, view); });
+    return {view, view};
+}
+
 void installViews() {
     CViewContainer::SetViewMaker(1, makeView<CMyDbView>);
-    CViewContainer::SetViewMaker(2, makeView<CPointView>);
+    CViewContainer::SetViewMaker(2, makePointView);
+}
+
+// The transfer button sends the active mode's data.
+void installTransfer(CMainApp& app, CAppData& data) {
+    auto* frame = qobject_cast<CMainFrame*>(app.MainWindow());
+    if (!frame) return;
+    frame->SetTransferHandler([&data, frame] { CTransferRunner(data, frame).Run(frame->ActiveMode()); });
 }
 
 }  // namespace
@@ -81,6 +101,7 @@ int main(int argc, char** argv) {
         app.ExitInstance();
         return secondCopy ? 0 : 1;
     }
+    installTransfer(app, data);
     int result = 0;
     if (screenshots) {
         result = ScreenshotTour(app, options.screenshots).Run() ? 0 : 1;

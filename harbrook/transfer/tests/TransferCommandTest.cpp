@@ -69,12 +69,8 @@ protected:
         ASSERT_TRUE(myDb.InsertRow(0, row));
     }
     int AddPoint(const char* name) {
-        points::PointEntry entry{};
-        std::snprintf(entry.name, sizeof entry.name, "%s", name);
-        entry.longitude = 503083400;
-        entry.latitude = 128371000;
-        const int slot = pointStore.FindFreeSlot();
-        EXPECT_TRUE(pointStore.PutPoint(slot, &entry));
+        const int slot = addTestPoint(pointStore, name);
+        EXPECT_GE(slot, 0);
         return slot;
     }
     void Unplug() { usb = false; }

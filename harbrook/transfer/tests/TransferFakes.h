@@ -4,6 +4,9 @@
 #include <transfer/TransferProgress.h>
 #include <transfer/TransferPrompts.h>
 
+#include <points/CPointData.h>
+
+#include <cstdio>
 #include <deque>
 #include <string>
 #include <vector>
@@ -55,3 +58,13 @@ public:
     void ShowCheckReport(CMusicData&) override { ++reports; }
     std::string ChooseDrive(int) override { return drive; }
 };
+
+// Adds a point named `name` in the lowest free slot of `store`; the slot, or -1.
+inline int addTestPoint(points::CPointData& store, const char* name) {
+    points::PointEntry entry{};
+    std::snprintf(entry.name, sizeof entry.name, "%s", name);
+    entry.longitude = 503083400;
+    entry.latitude = 128371000;
+    const int slot = store.FindFreeSlot();
+    return store.PutPoint(slot, &entry) ? slot : -1;
+}

@@ -133,17 +133,8 @@ TEST_F(UnitLinkTest, FailedOrStoppedSendKeepsThePreviousSet) {
 TEST_F(UnitLinkTest, FetchCountsFromTheSecondFileWithTheRebuiltList) {
     {
         points::CPointData source;
-        for (int i = 0; i < 3; ++i) {
-            points::PointEntry entry{};
-            std::snprintf(entry.name, sizeof entry.name, "p%d", i);
-            entry.longitude = 503083400;
-            entry.latitude = 128371000;
-            const int slot = source.FindFreeSlot();
-            ASSERT_TRUE(source.PutPoint(slot, &entry));
-            if (i == 0) {
-                ASSERT_TRUE(source.SetComment(slot, "comment"));
-            }
-        }
+        for (const char* name : {"p0", "p1", "p2"}) ASSERT_GE(addTestPoint(source, name), 0);
+        ASSERT_TRUE(source.SetComment(10, "comment"));
         source.SetTransferAllowed(true);
         ASSERT_TRUE(source.WriteForUsb(unit.folder()));
     }
