@@ -72,6 +72,7 @@ bool UnitLink::Run(Loop& loop) {
         while (ShuttlerGetMessage(&msg)) std::this_thread::yield();
         if (m_result == CShuttler::kOk) return true;
         if (m_result != CShuttler::kBusy) return false;
+        Idle(loop);  // a busy unit is asked again after a breath, not in a tight loop
         m_progress.Pump();
         if (m_progress.CancelEvent().isSet()) {
             m_cancelled = true;

@@ -30,6 +30,16 @@ rc=0; HARBROOK_SHUTTLER_FAULTS="fail=0,code=4" "$cli" send mydb "$work/other.txt
 cmp -s "$work/before" "$unit/AVMTR/MYDB.txt" || fail "failed send changed the unit"
 leftovers
 
+# Ctrl-C while the unit stays busy: cancelled as the cancel button does, nothing left behind.
+HARBROOK_SHUTTLER_FAULTS="busy=1000000" "$cli" send mydb "$work/other.txt" 2>"$work/err" &
+pid=$!
+sleep 0.5
+kill -INT $pid
+rc=0; wait $pid || rc=$?
+[ "$rc" = 130 ] || fail "interrupted send: status $rc ($(cat "$work/err"))"
+cmp -s "$work/before" "$unit/AVMTR/MYDB.txt" || fail "interrupted send changed the unit"
+leftovers
+
 # Points: nothing on the unit to fetch.
 rc=0; "$cli" fetch-points "$work/points.dat" 2>"$work/err" || rc=$?
 [ "$rc" = 1 ] || fail "fetch from an empty unit: status $rc"
