@@ -1,0 +1,65 @@
+#include <music/view/MusicReportDlg.h>
+
+#include <ui/SkinButton.h>
+#include <ui/SkinIds.h>
+#include <ui/SkinList.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardItemModel>
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kListHeight = 220;
+constexpr int kMargin = 12;
+constexpr int kOkId = 1;
+
+CMusicReportDlg::Responder& responder() {
+    static CMusicReportDlg::Responder instance;
+    return instance;
+}
+
+}  // namespace
+
+void CMusicReportDlg::SetResponder(Responder answer) {
+    responder() = std::move(answer);
+}
+
+void CMusicReportDlg::Show(const QString& report, const QString& message, QWidget* parent) {
+    if (responder()) {
+        responder()(report, message);
+        return;
+    }
+    CMusicReportDlg(report, message, parent).exec();
+}
+
+CMusicReportDlg::CMusicReportDlg(const QString& report, const QString& message, QWidget* parent)
+    : CSkinDialog(kTemplate, parent), m_lines(new QStandardItemModel(this)), m_message(message) {
+    SetCaption(QStringLiteral("エラーレポート"));
+    // Lines end in a lone "\r"; the first is the header.
+    QStringList lines = report.split(QLatin1Char('\r'), Qt::SkipEmptyParts);
+    if (!lines.isEmpty()) m_lines->setHorizontalHeaderLabels(lines.takeFirst().split(QLatin1Char('\t')));
+    for (const QString& line : lines) {
+        QList<QStandardItem*> row;
+        for (const QString& cell : line.split(QLatin1Char('\t'))) row.append(new QStandardItem(cell));
+        m_lines->appendRow(row);
+    }
+    auto* list = new CSkinList(this);
+    list->setModel(m_lines);
+    list->SetColumnWidths({90, 80, 280, 170});
+    list->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, kListHeight);
+    int top = kMargin + kListHeight + 8;
+    auto* label = new QLabel(QStringLiteral("&b") + message, this);
+    label->setGeometry(kMargin, top, kWidth - 2 * kMargin, 20);
+    top += 28;
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(kWidth - kMargin - 80, top, 80, 24);
+    SetItemId(ok, kOkId);
+    auto* skinned = new CSkinButton(this);
+    if (!skinned->ReplaceDialogItem(kOkId, this, ui::image::kButtonOk)) {
+        delete skinned;
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    }
+    resize(kWidth, top + 24 + 12);
+}
