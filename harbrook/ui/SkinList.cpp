@@ -8,7 +8,7 @@
 #include <ui/SkinScrollBar.h>
 #include <ui/UiFont.h>
 
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -68,8 +68,9 @@ void CSkinList::SetImageSize(QSize size) {
 int CSkinList::RowHeight() const {
     const QSize image = iconSize();
     if (image.isValid() && image.height() > 0) return image.height() + 1;
-    const int font = QFontInfo(this->font()).pixelSize();
-    return font > 0 ? font + 2 : kDefaultRowHeight;
+    // The font's full line height: Japanese glyphs reach below the Latin ones.
+    const int line = QFontMetrics(this->font()).height();
+    return line > 0 ? line + 2 : kDefaultRowHeight;
 }
 
 void CSkinList::ApplyRowHeight() {

@@ -8,6 +8,7 @@
 #include <testsupport/RecordingTarget.h>
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QStandardItemModel>
@@ -182,8 +183,8 @@ TEST_F(SkinListTest, EmptyCellsReachTheBottomEdgeAndDisabledIsBorderColour) {
 }
 
 TEST_F(SkinListTest, RowHeightFollowsTheImageElseTheFont) {
-    const int font = QFontInfo(list.font()).pixelSize();
-    EXPECT_EQ(list.RowHeight(), font + 2);
+    const int line = QFontMetrics(list.font()).height();
+    EXPECT_EQ(list.RowHeight(), line + 2);
     list.SetImageSize(QSize(33, 13));
     EXPECT_EQ(list.RowHeight(), 14);
     EXPECT_EQ(list.rowHeight(0), 14);
