@@ -1,7 +1,11 @@
 #include "ScreenshotTour.h"
 
+#include "MusicDemoData.h"
 #include "PointDemoData.h"
 
+#include <music/view/MusicInfoDlg.h>
+#include <music/view/MusicReportDlg.h>
+#include <music/view/MusicView.h>
 #include <mydb/view/MyDbTableModel.h>
 #include <mydb/view/MyDbView.h>
 #include <points/CPointData.h>
@@ -199,7 +203,8 @@ bool ScreenshotTour::Run() {
     SetMessageDlgResponder(
         [](const QString&, int type) { return CMessageDlg::EscapeResult(type); });
     const bool ok = ShootModes() && ShootMyDb() && ShootDialogs() && ShootSplash() &&
-                    ShootFilePane() && ShootLists() && ShootPoints() && ShootTransfers();
+                    ShootFilePane() && ShootLists() && ShootPoints() && ShootTransfers() &&
+                    ShootMusic();
     SetMessageDlgResponder({});
     return ok;
 }
@@ -480,4 +485,73 @@ bool ScreenshotTour::ShootTransfers() {
     const bool drivesSaved = Save(&drives, "drive-dialog.png");
     drives.hide();
     return progressSaved && drivesSaved;
+}
+
+bool ScreenshotTour::ShootMusic() {
+    // Two albums of test tones on the left; both as playlists on the right, tracks shown.
+    QTemporaryDir work;
+    const MusicDemoData demo(work.path());
+    CAppData& data = theAppData();
+    QWidget* frame = m_app.MainWindow();
+    auto* view = frame ? frame->findChild<CMusicView*>() : nullptr;
+    if (!work.isValid() || !view || !demo.IsComplete()) {
+        std::fprintf(stderr, "harbrook: cannot make the demonstration music (ffmpeg?)\n");
+        return false;
+    }
+    m_app.FrameTarget()->send(ui::kWmCommand, static_cast<platform::WParam>(cmd::kModeMusic), 0);
+    // The lyrics file is refused: its report is kept for a picture of its own.
+    QString report, message;
+    CMusicReportDlg::SetResponder([&](const QString& text, const QString& result) {
+        report = text;
+        message = result;
+    });
+    for (const QString& album : demo.Albums()) {
+        view->AddItems({{album.toStdString(), toCp932(QDir(album).dirName()), true}}, -1, true);
+    }
+    CMusicReportDlg::SetResponder({});
+    CMusicData& music = data.m_MusicData;
+    MusicProperties album{};
+    music.GetProperties(0, -1, &album);
+    PutMusicField(album, MusicField::Reading, toCp932(QStringLiteral("みなとのあかり")));
+    PutMusicField(album, MusicField::Artist, toCp932(QStringLiteral("港町バンド")));
+    PutMusicField(album, MusicField::ArtistReading, toCp932(QStringLiteral("みなとまちばんど")));
+    PutMusicField(album, MusicField::ReleaseYear, "2004");
+    PutMusicField(album, MusicField::Genre, toCp932(QStringLiteral("J-POP")));
+    music.SetProperties(0, -1, album);
+    // Four panes side by side want a wide window.
+    const QSize frameSize = frame->size();
+    frame->resize(1240, 620);
+    view->PcPane()->ShowFolder(demo.Albums().front());
+    settleUntil([&] { return view->PcPane()->TreeFolder() == demo.Albums().front(); }, 5000);
+    view->PcPane()->FolderTree()->scrollTo(view->PcPane()->FolderTree()->currentIndex(),
+                                           QAbstractItemView::PositionAtCenter);
+    view->onCommand(cmd::kUpdate);
+    view->ShowPlayList(0);
+    view->SelectRows({1});
+    bool ok = Save(frame, "music-view.png", 800);
+    frame->resize(frameSize);
+
+    MusicProperties track{};
+    music.GetProperties(0, 1, &track);
+    const struct {
+        bool track;
+        const MusicProperties& properties;
+        const char* name;
+    } dialogs[] = {{false, album, "music-playlist-properties.png"},
+                   {true, track, "music-track-properties.png"}};
+    music.GetProperties(0, -1, &album);  // with its track count and total time
+    for (const auto& shown : dialogs) {
+        const auto dialog = CMusicInfoDlg::ForProperties(shown.properties, shown.track, frame);
+        dialog->show();
+        ok = Save(dialog.get(), shown.name) && ok;
+        dialog->hide();
+    }
+    CMusicReportDlg reportDialog(report, message, frame);
+    reportDialog.show();
+    ok = Save(&reportDialog, "music-report.png") && ok;
+    reportDialog.hide();
+    music.ClearAll();
+    music.SetModified(false);
+    view->onCommand(cmd::kUpdate);
+    return ok;
 }

@@ -4,7 +4,8 @@
 // a message dialog, the start-up window, the PC file pane showing a folder made for the
 // purpose, a skinned list and tree with demonstration rows, and the point view with points from
 // a unit folder and its four dialogs, the transfer progress window mid-transfer and the drive
-// dialog listing two cards, saved as PNG files.
+// dialog listing two cards, and the music view with two albums of test tones and its two property
+// dialogs, saved as PNG files.
 #include <QString>
 
 class CMainApp;
@@ -26,6 +27,7 @@ private:
     bool ShootPoints();
     bool ShootLists();
     bool ShootTransfers();
+    bool ShootMusic();
 
     CMainApp& m_app;
     QString m_folder;

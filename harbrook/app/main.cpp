@@ -3,6 +3,7 @@
 //   --screenshots DIR   start as usual, save pictures of the windows into DIR and end
 #include "ScreenshotTour.h"
 
+#include <music/view/MusicView.h>
 #include <mydb/view/MyDbView.h>
 #include <points/view/PointCommands.h>
 #include <points/view/PointView.h>
@@ -57,6 +58,7 @@ CViewContainer::MadeView makePointView(CAppData& data) {
 }
 
 void installViews() {
+    CViewContainer::SetViewMaker(0, makeView<CMusicView>);
     CViewContainer::SetViewMaker(1, makeView<CMyDbView>);
     CViewContainer::SetViewMaker(2, makePointView);
 }

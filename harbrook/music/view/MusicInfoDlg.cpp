@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr int kLabelWidth = 92;
-constexpr int kValueWidth = 250;
+constexpr int kLabelWidth = 128;
+constexpr int kValueWidth = 230;
 constexpr int kRowHeight = 22;
 constexpr int kMargin = 14;
 constexpr int kOkId = 1;
