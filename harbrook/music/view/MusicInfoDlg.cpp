@@ -68,15 +68,19 @@ CMusicInfoDlg::CMusicInfoDlg(int templateId, const QString& caption, const Rows&
         top += kRowHeight;
     }
     const int width = kMargin * 2 + kLabelWidth + kValueWidth;
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(width - kMargin - 80, top + 10, 80, 24);
-    SetItemId(ok, kOkId);
-    auto* skinned = new CSkinButton(this);
-    if (!skinned->ReplaceDialogItem(kOkId, this, ui::image::kButtonOk)) {
-        delete skinned;
-        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    }
+    AddOkButton(this, QRect(width - kMargin - 80, top + 10, 80, 24));
     resize(width, top + 10 + 24 + 12);
+}
+
+void CMusicInfoDlg::AddOkButton(CSkinDialog* dialog, const QRect& rect) {
+    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+    ok->setGeometry(rect);
+    SetItemId(ok, kOkId);
+    auto* skinned = new CSkinButton(dialog);
+    if (!skinned->ReplaceDialogItem(kOkId, dialog, ui::image::kButtonOk)) {
+        delete skinned;
+        connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    }
 }
 
 CMusicInfoDlg::Rows CMusicInfoDlg::PropertyRows(const MusicProperties& properties, bool track) {

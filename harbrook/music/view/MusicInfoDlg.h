@@ -36,6 +36,9 @@ public:
 
     const Rows& ShownRows() const { return m_rows; }
 
+    // The skinned OK button (item 1) of a read-only music dialog at `rect`.
+    static void AddOkButton(CSkinDialog* dialog, const QRect& rect);
+
 private:
     Rows m_rows;
 };

@@ -1,11 +1,9 @@
 #include <music/view/MusicReportDlg.h>
 
-#include <ui/SkinButton.h>
-#include <ui/SkinIds.h>
+#include <music/view/MusicInfoDlg.h>
 #include <ui/SkinList.h>
 
 #include <QLabel>
-#include <QPushButton>
 #include <QStandardItemModel>
 
 namespace {
@@ -13,7 +11,6 @@ namespace {
 constexpr int kWidth = 640;
 constexpr int kListHeight = 220;
 constexpr int kMargin = 12;
-constexpr int kOkId = 1;
 
 CMusicReportDlg::Responder& responder() {
     static CMusicReportDlg::Responder instance;
@@ -53,13 +50,6 @@ CMusicReportDlg::CMusicReportDlg(const QString& report, const QString& message, 
     auto* label = new QLabel(QStringLiteral("&b") + message, this);
     label->setGeometry(kMargin, top, kWidth - 2 * kMargin, 20);
     top += 28;
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(kWidth - kMargin - 80, top, 80, 24);
-    SetItemId(ok, kOkId);
-    auto* skinned = new CSkinButton(this);
-    if (!skinned->ReplaceDialogItem(kOkId, this, ui::image::kButtonOk)) {
-        delete skinned;
-        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    }
+    CMusicInfoDlg::AddOkButton(this, QRect(kWidth - kMargin - 80, top, 80, 24));
     resize(kWidth, top + 24 + 12);
 }

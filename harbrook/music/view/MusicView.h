@@ -101,6 +101,8 @@ private:
     void NewList();
     void OpenList();
     bool SaveList();
+    // The last transfer list file's name and folder, for the next file dialog.
+    void RememberListFile(const QString& path);
     void Edit();
     void Copy();
     void Paste();

@@ -20,7 +20,6 @@
 #include <platform/Cp932.h>
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -142,9 +141,7 @@ void CMusicView::OpenList() {
                                   QString::fromStdString(settings.exIniFolder), path)) {
         return;
     }
-    const QFileInfo chosen(path);
-    settings.exFileSpec = chosen.fileName().toStdString();
-    settings.exIniFolder = QDir::toNativeSeparators(chosen.absolutePath()).toStdString() + "/";
+    RememberListFile(path);
     if (!m_doc.Load(path.toStdString())) ShowDocumentMessage();
     Refill();
     ShowPlayList(-1);
@@ -157,12 +154,16 @@ bool CMusicView::SaveList() {
                                   QString::fromStdString(settings.exIniFolder), path)) {
         return false;
     }
-    const QFileInfo chosen(path);
-    settings.exFileSpec = chosen.fileName().toStdString();
-    settings.exIniFolder = chosen.absolutePath().toStdString() + "/";
+    RememberListFile(path);
     if (m_doc.Save(path.toStdString())) return true;
     ShowDocumentMessage();
     return false;
+}
+
+void CMusicView::RememberListFile(const QString& path) {
+    const QFileInfo chosen(path);
+    m_app.m_Settings.exFileSpec = chosen.fileName().toStdString();
+    m_app.m_Settings.exIniFolder = chosen.absolutePath().toStdString() + "/";
 }
 
 void CMusicView::Init() {

@@ -140,3 +140,57 @@ TEST_F(MusicViewTest, FilesDroppedFromTheDesktopAreAddedAsFromThePcPanes) {
     EXPECT_EQ(CSongbase::GetTagTrackNo(0, 0), 1);
     EXPECT_TRUE(reports.isEmpty());
 }
+
+TEST_F(MusicViewTest, CopyDeleteAndPasteThroughTheCommands) {
+    PlayListOf(2);
+    PlayListOf(3);
+    Update();
+    view->ShowPlayList(1);
+    view->FocusTree();
+    EXPECT_TRUE(view->commandEnabled(cmd::kEditCopy).value_or(false));
+    EXPECT_FALSE(view->commandEnabled(cmd::kEditPaste).value_or(true));
+    view->onCommand(cmd::kEditCopy);
+    view->onCommand(cmd::kEditClear);
+    ASSERT_EQ(CSongbase::GetPlayListCount(), 1);
+    view->ShowPlayList(0);
+    view->FocusTree();
+    view->onCommand(cmd::kEditPaste);
+    ASSERT_EQ(CSongbase::GetPlayListCount(), 2);
+    EXPECT_EQ(CSongbase::GetTrackCount(0), 3);
+    EXPECT_EQ(CSongbase::GetTrackCount(1), 2);
+
+    view->ShowPlayList(1);
+    view->SelectRows({0});
+    EXPECT_FALSE(view->commandEnabled(cmd::kMoveUp).value_or(true));
+    EXPECT_TRUE(view->commandEnabled(cmd::kMoveDown).value_or(false));
+    view->onCommand(cmd::kEditCopy);
+    view->onCommand(cmd::kEditPaste);
+    EXPECT_EQ(CSongbase::GetTrackCount(1), 3);
+    EXPECT_TRUE(reports.isEmpty());
+}
+
+TEST_F(MusicViewTest, DraggedPlayListsAndTracksMoveBySwaps) {
+    for (int count : {1, 2, 3, 4}) PlayListOf(count);
+    Update();
+    ui::PaneDrop drop;
+    drop.source = view->PlayTree();
+    drop.items = {view->TreeModel()->PlayListIndex(3)};
+    drop.target = view->TreeModel()->PlayListIndex(0);
+    view->DropOnTree(drop);
+    std::vector<int> counts;
+    for (int list = 0; list < 4; ++list) counts.push_back(CSongbase::GetTrackCount(list));
+    EXPECT_EQ(counts, (std::vector<int>{4, 1, 2, 3}));
+
+    view->ShowPlayList(0);
+    MusicProperties first{};
+    doc().GetProperties(0, 0, &first);
+    std::snprintf(first.title, sizeof first.title, "first");
+    doc().SetProperties(0, 0, first);
+    Update();
+    drop.source = view->TransferList();
+    drop.items = {view->ListModel()->index(0, 0)};
+    drop.target = view->ListModel()->index(2, 0);
+    view->DropOnList(drop);
+    EXPECT_EQ(Cell(2, MusicListModel::kTitle), QStringLiteral("first"));
+    EXPECT_EQ(Cell(2, MusicListModel::kNumber), QStringLiteral("3"));
+}
