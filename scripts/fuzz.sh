@@ -5,12 +5,18 @@
 #   ./scripts/fuzz.sh [SECONDS] [TARGET...]      (all fuzz/*Fuzz.cpp targets when none is named)
 # Inputs that reach new code are kept in build-fuzz/corpus/TARGET/ and fed again on the next run
 # (delete that folder to start from the seeds alone); crash inputs go to build-fuzz/crashes/TARGET/.
-# Non-zero exit status when a target crashed or could not run.
+# Non-zero exit status when a target crashed or could not run. Several runs may go at once (say,
+# one per core, each naming its own targets): the build is shared, each run has its own seeds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
+# libFuzzer reads a time limit of 0 as no limit at all.
+if ! [[ $seconds =~ ^[1-9][0-9]*$ ]]; then
+  echo "usage: $0 [SECONDS] [TARGET...]   (SECONDS a positive whole number)" >&2
+  exit 2
+fi
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   for source in fuzz/*Fuzz.cpp; do targets+=("$(basename "$source" .cpp)"); done
@@ -35,10 +41,17 @@ options() {
 
 ./scripts/install-deps.sh
 build=build-fuzz
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DHARBROOK_FUZZ=ON -DHARBROOK_GUI=OFF \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j 2 --target fuzz_seeds "${targets[@]}"
-HARBROOK_TEST_CACHE="$PWD/$build/testdata" "$build/bin/fuzz_seeds" "$build/fuzz-seeds"
+mkdir -p "$build"
+seeds=$(mktemp -d "$PWD/$build/seeds-XXXXXX")
+trap 'rm -rf "$seeds"' EXIT
+# One run at a time configures, builds and makes seeds (ffmpeg output is cached in testdata/).
+(
+  flock 9
+  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DHARBROOK_FUZZ=ON -DHARBROOK_GUI=OFF \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$build" -j 2 --target fuzz_seeds "${targets[@]}"
+  HARBROOK_TEST_CACHE="$PWD/$build/testdata" "$build/bin/fuzz_seeds" "$seeds"
+) 9>"$build/.fuzz-lock"
 
 summary=()
 status=0
@@ -49,9 +62,9 @@ for target in "${targets[@]}"; do
   mkdir -p "$corpus" "$crashes" "$(dirname "$log")"
   echo "== $target: $seconds s"
   result=ok
-  if ! "$build/bin/$target" -runs=0 -artifact_prefix="$crashes/" "$build/fuzz-seeds/$target" \
+  if ! "$build/bin/$target" -runs=0 -artifact_prefix="$crashes/" "$seeds/$target" \
       >"$log" 2>&1 ||
-    ! "$build/bin/$target" "$corpus" "$build/fuzz-seeds/$target" $(options "$target") \
+    ! "$build/bin/$target" "$corpus" "$seeds/$target" $(options "$target") \
       -max_total_time="$seconds" -timeout=30 -artifact_prefix="$crashes/" -print_final_stats=1 \
       >>"$log" 2>&1; then
     result="FAILED, see $log"
