@@ -17,6 +17,7 @@
 #include <platform/MessageTarget.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QSplitter>
@@ -51,7 +52,16 @@ CMusicView::CMusicView(CAppData& app, QWidget* parent)
 CMusicView::~CMusicView() {
     m_addTimer.stop();
     if (m_add) qApp->removeEventFilter(this);
+    StorePlayColumns();
+}
+
+void CMusicView::StorePlayColumns() {
     m_playPane->StoreColumnWidths();
+    // While tracks are shown the seventh width is the one kept for the playlists.
+    std::vector<std::uint32_t>& widths = m_app.m_Settings.playColumn;
+    const auto year = static_cast<std::size_t>(MusicListModel::kReleaseYear);
+    if (m_listModel->ShowsTracks() && widths.size() > year && m_widths.size() > qsizetype(year))
+        widths[year] = static_cast<std::uint32_t>(std::max(m_widths[qsizetype(year)], 0));
 }
 
 void CMusicView::BuildPanes() {
@@ -80,6 +90,12 @@ void CMusicView::BuildPanes() {
         if (total > 0) m_app.m_Settings.exSplit = float(sizes.value(0)) / float(total);
     });
     m_status = new CMusicStatus(this);
+    // Column widths go to the settings as they change: the settings are written before the
+    // views go away.
+    connect(m_list->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this] { StorePlayColumns(); });
+    connect(m_pcPane->FileList()->horizontalHeader(), &QHeaderView::sectionResized, m_pcPane,
+            [this] { m_pcPane->StoreColumnWidths(); });
 
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { OnTreeCurrent(); });

@@ -94,6 +94,8 @@ private:
     void ShowList(int list);
     void OnFocusChanged(QWidget* now);
     void ShowContextMenu(CSkinList* list, CSkinTree* tree, const QPoint& pos);
+    // The transfer list's column widths into the settings (PlayColumn).
+    void StorePlayColumns();
 
     // Commands (MusicViewCommands.cpp).
     bool IsActive() const { return !isHidden(); }

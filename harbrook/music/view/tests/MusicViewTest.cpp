@@ -117,6 +117,10 @@ TEST_F(MusicViewTest, TracksHideTheSeventhColumnAndItsWidthComesBack) {
     EXPECT_EQ(view->ListModel()->columnCount(), MusicListModel::kTrackColumns);
     EXPECT_EQ(view->ListModel()->headerData(5, Qt::Horizontal).toString(),
               QStringLiteral("トラック№ "));
+    view->TransferList()->setColumnWidth(MusicListModel::kTitle, 140);
+    // The settings follow at once, the seventh width kept while tracks are shown.
+    EXPECT_EQ(app->m_Settings.playColumn[MusicListModel::kTitle], 140u);
+    EXPECT_EQ(app->m_Settings.playColumn[MusicListModel::kReleaseYear], 77u);
     view->ShowPlayList(-1);
     EXPECT_EQ(view->TransferList()->columnWidth(MusicListModel::kReleaseYear), 77);
     EXPECT_EQ(view->Status()->CapacityShown(), CMusicStatus::CapacityText(CSongbase::GetAllFileSize()));
