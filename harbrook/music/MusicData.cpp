@@ -391,9 +391,10 @@ bool CMusicData::CopyToMedia(const std::string& sourceFolder, const std::string&
         return rank(a) != rank(b) ? rank(a) < rank(b) : a < b;
     });
     fs::create_directories(dest, ec);
-    for (const std::string& name : names) {
-        m_SourcePaths.push_back((source / name).string());
-        m_DestPaths.push_back((dest / name).string());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0 && rank(names[i]) != rank(names[i - 1])) MarkIndexPair(i);
+        m_SourcePaths.push_back((source / names[i]).string());
+        m_DestPaths.push_back((dest / names[i]).string());
     }
     return CTransferData::CopyToMedia(sourceFolder, destFolder, progress, cancel);
 }

@@ -242,12 +242,14 @@ bool CPointData::CopyToMedia(const std::string& workRoot, const std::string& dri
         std::stable_partition(names.begin(), names.end(),
                               [index](const std::string& name) { return name != index; });
         for (const auto& name : names) {
+            if (name == index) MarkIndexPair(m_SourcePaths.size());
             m_SourcePaths.push_back(from + name);
             m_DestPaths.push_back(to + name);
         }
     };
     pairFolder(source.imageFolder(), target.imageFolder(), kPictureIndexName);
     pairFolder(source.detailFolder(), target.detailFolder(), kCommentIndexName);
+    MarkIndexPair(m_SourcePaths.size());
     m_SourcePaths.push_back(source.pointFolder() + kRecordFileName);
     m_DestPaths.push_back(target.pointFolder() + kRecordFileName);
     return CTransferData::CopyToMedia(workRoot, driveRoot, progress, cancel);

@@ -87,6 +87,7 @@ int CTransferData::AddErrorText(std::string text) {
 void CTransferData::ClearCopyLists() {
     m_SourcePaths.clear();
     m_DestPaths.clear();
+    m_IndexPairs.clear();
 }
 
 int CTransferData::FindTransferFileName(std::string_view bareName) const {
@@ -219,6 +220,9 @@ void CTransferData::CopyChunk() {
         m_State = StepState::Close;
         return;
     }
+    // The chunk starts on its way to the medium now, so that the flush that ends the file
+    // waits for little more than the last chunk.
+    ::sync_file_range(m_DestFd, m_Position, static_cast<off_t>(n), SYNC_FILE_RANGE_WRITE);
     m_Position += static_cast<std::int64_t>(n);
     if (m_CancelEvent && m_CancelEvent->isSet()) {
         m_ResultCode = kCancelled;
@@ -256,6 +260,7 @@ int CTransferData::TransferChunk(std::size_t n) {
 }
 
 bool CTransferData::ClosePair() {
+    FlushIfIndexFollows();
     CloseFiles();
     if (m_ResultCode != kOk) {
         EndCopy();
@@ -273,6 +278,21 @@ bool CTransferData::ClosePair() {
     return false;
 }
 
+// Everything copied so far reaches the medium before an index file that names it is begun, and
+// the last file before the copy counts as done, so a card pulled early never holds an index
+// naming files that are not there. One flush of the medium per index level, not one per file:
+// flushing every file alone makes the journal commit a hundred times for a music set.
+void CTransferData::FlushIfIndexFollows() {
+    if (m_DestFd < 0 || m_ResultCode != kOk) return;
+    const std::size_t next = m_FileIndex + 1;
+    const bool last = next >= m_FileCount;
+    const bool indexFollows =
+        !last && std::find(m_IndexPairs.begin(), m_IndexPairs.end(), next) != m_IndexPairs.end();
+    if (!last && !indexFollows) return;
+    const int flushed = last ? ::fsync(m_DestFd) : ::syncfs(m_DestFd);
+    if (flushed != 0 && errno != EINVAL) m_ResultCode = kDiskFull;
+}
+
 void CTransferData::SendProgress(std::uint64_t total, std::uint64_t done) {
     if (!m_ProgressWindow) return;
     m_ProgressWindow->send(kMsgCopyProgress, static_cast<platform::WParam>(total),
@@ -283,12 +303,7 @@ void CTransferData::CloseFiles() {
     if (m_SourceFd >= 0) ::close(m_SourceFd);
     m_SourceFd = -1;
     if (m_DestFd >= 0) {
-        // Each file reaches the medium before the next one is begun, so a card pulled early
-        // never holds an index naming files that are not there. Delayed write errors (a full
-        // card, a pulled card) surface here.
-        if (m_ResultCode == kOk && ::fsync(m_DestFd) != 0 && errno != EINVAL) {
-            m_ResultCode = kDiskFull;
-        }
+        // Delayed write errors (a full card, a pulled card) surface here.
         if (::close(m_DestFd) != 0 && m_ResultCode == kOk) m_ResultCode = kDiskFull;
     }
     m_DestFd = -1;

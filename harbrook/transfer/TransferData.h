@@ -87,6 +87,9 @@ protected:
     // Appends a store text to the error table and returns its code (9, 10, ... in call order).
     int AddErrorText(std::string text);
     void ClearCopyLists();
+    // Pair `index` (of the copy lists) is an index file naming files copied before it: the
+    // medium is flushed before it is begun. The last pair is always flushed.
+    void MarkIndexPair(std::size_t index) { m_IndexPairs.push_back(index); }
     // Chunks are copied by the kernel where source and destination allow it, else through the
     // copy buffer; false forces the buffer (tests use it to cover both ways).
     void AllowKernelCopy(bool allow) { m_KernelCopyAllowed = allow; }
@@ -104,6 +107,7 @@ private:
     int TransferChunk(std::size_t n);  // result code
     bool ClosePair();
     void AnnounceTransferFile(const std::string& sourcePath);
+    void FlushIfIndexFollows();
     void SendProgress(std::uint64_t total, std::uint64_t done);
     void CloseFiles();
     void EndCopy();
@@ -122,6 +126,7 @@ private:
     std::uint64_t m_CopiedSoFar = 0;
     unsigned m_ProgressShift = 10;
     std::string m_AnnouncedName;
+    std::vector<std::size_t> m_IndexPairs;
     std::vector<std::string> m_ErrorTexts;
     int m_ResultCode = kOk;
     std::chrono::milliseconds m_CompletionPause = kCompletionPause;
