@@ -3,12 +3,14 @@
 //   --screenshots DIR   start as usual, save pictures of the windows into DIR and end
 #include "ScreenshotTour.h"
 
+#include <music/view/MusicReportDlg.h>
 #include <music/view/MusicView.h>
 #include <mydb/view/MyDbView.h>
 #include <points/view/PointCommands.h>
 #include <points/view/PointView.h>
 #include <points/view/TransferPointFetch.h>
 #include <shell/gui/AppData.h>
+#include <shell/gui/DialogPrompts.h>
 #include <shell/gui/MainApp.h>
 #include <shell/gui/MainFrame.h>
 #include <shell/gui/TransferRunner.h>
@@ -63,8 +65,13 @@ void installViews() {
     CViewContainer::SetViewMaker(2, makePointView);
 }
 
-// The transfer button sends the active mode's data.
+// The transfer button sends the active mode's data; a music list that fails its check shows the
+// check report.
 void installTransfer(CMainApp& app, CAppData& data) {
+    DialogPrompts::SetReportViewer([&app](CMusicData& music) {
+        CMusicReportDlg::Show(QString::fromStdString(music.ReportText()),
+                              QString::fromStdString(music.ErrorText()), app.MainWindow());
+    });
     auto* frame = qobject_cast<CMainFrame*>(app.MainWindow());
     if (!frame) return;
     frame->SetTransferHandler([&data, frame] { CTransferRunner(data, frame).Run(frame->ActiveMode()); });
