@@ -66,11 +66,14 @@ void CSkinList::SetImageSize(QSize size) {
 }
 
 int CSkinList::RowHeight() const {
+    // The font height is the text's whole line box (ascent and descent), not its em size: the
+    // Japanese UI fonts here are taller than their em, and rows of em + 2 clip every descender.
+    // An image row is never lower than the text it carries.
+    const int font = QFontMetrics(this->font()).height();
+    const int text = font > 0 ? font + 2 : kDefaultRowHeight;
     const QSize image = iconSize();
-    if (image.isValid() && image.height() > 0) return image.height() + 1;
-    // The font's full line height: Japanese glyphs reach below the Latin ones.
-    const int line = QFontMetrics(this->font()).height();
-    return line > 0 ? line + 2 : kDefaultRowHeight;
+    if (image.isValid() && image.height() > 0) return std::max(image.height() + 1, text);
+    return text;
 }
 
 void CSkinList::ApplyRowHeight() {

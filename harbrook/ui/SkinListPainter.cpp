@@ -4,7 +4,9 @@
 #include <ui/SkinPalette.h>
 #include <ui/SkinRoles.h>
 
-#include <QFontInfo>
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QIcon>
 #include <QPainter>
@@ -37,10 +39,8 @@ SkinListPainter::SkinListPainter(const CSkinList& list)
       m_rowHeight(list.RowHeight()),
       m_metrics(list.font()),
       m_dropTarget(list.DragDrop().Target()) {
-    // Text sits by its em box, as the row height counts it; the line box is centred on it.
-    const int em = QFontInfo(list.font()).pixelSize();
-    const int down = m_rowHeight > 14 ? 2 : 1;
-    m_textTop = down - (m_metrics.height() - em) / 2;
+    // The text's line box is centred in the cell above its bottom border.
+    m_textTop = std::max(0, (m_rowHeight - 1 - m_metrics.height() + 1) / 2);
 
     const QHeaderView* header = list.horizontalHeader();
     for (int visual = 0; visual < header->count(); ++visual) {

@@ -182,12 +182,14 @@ TEST_F(SkinListTest, EmptyCellsReachTheBottomEdgeAndDisabledIsBorderColour) {
     EXPECT_EQ(disabled.pixelColor(300, bottom), pal::kListBorder);
 }
 
-TEST_F(SkinListTest, RowHeightFollowsTheImageElseTheFont) {
-    const int line = QFontMetrics(list.font()).height();
-    EXPECT_EQ(list.RowHeight(), line + 2);
+TEST_F(SkinListTest, RowHeightHoldsTheTextLineElseTheTallerImage) {
+    const int text = QFontMetrics(list.font()).height() + 2;
+    EXPECT_EQ(list.RowHeight(), text);
     list.SetImageSize(QSize(33, 13));
-    EXPECT_EQ(list.RowHeight(), 14);
-    EXPECT_EQ(list.rowHeight(0), 14);
+    EXPECT_EQ(list.RowHeight(), std::max(14, text));
+    list.SetImageSize(QSize(33, text + 10));
+    EXPECT_EQ(list.RowHeight(), text + 11);
+    EXPECT_EQ(list.rowHeight(0), text + 11);
 }
 
 TEST_F(SkinListTest, ColumnWidthsWaitForTheirColumnsAndFollowResizes) {
