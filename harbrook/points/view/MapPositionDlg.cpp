@@ -30,7 +30,7 @@ CMapPositionDlg::CMapPositionDlg(points::CPointData& store, QWidget* parent)
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QLabel* hint = pointdlg::AddLabel(
         this, QStringLiteral("&c緯度経度（例：35.6586, 139.7454）や地図のアドレスをコピーできます"),
-        QRect(14, 86, kWidth - 28, 32));
+        QRect(14, 84, kWidth - 28, 40));
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pointdlg::AddOkCancel(this, kWidth, kHeight, QStringLiteral("OK"));

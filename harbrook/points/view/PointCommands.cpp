@@ -9,6 +9,7 @@
 
 #include <outside/Atlasgate.h>
 #include <shell/CommandIds.h>
+#include <shell/Mode.h>
 #include <shell/gui/AppData.h>
 #include <shell/gui/MessageDlg.h>
 
@@ -17,7 +18,7 @@ const char* const PointCommands::kNewPointText = "新規地点登録(&N)\tAlt+En
 
 namespace {
 
-constexpr int kPointMode = 2;
+constexpr int kPointMode = ModeIndex(Mode::Points);
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <points/PointListEdit.h>
 
 #include <shell/CommandIds.h>
+#include <shell/Mode.h>
 #include <shell/gui/AppData.h>
 #include <shell/gui/MenuResources.h>
 #include <shell/gui/MessageDlg.h>
@@ -23,7 +24,7 @@
 
 namespace {
 
-constexpr int kPointMode = 2;
+constexpr int kPointMode = ModeIndex(Mode::Points);
 const QString kBadCharacters = QStringLiteral("適切でない文字が含まれています。");
 // Longest text the in-place editors take (the store cuts it to the unit's bytes).
 constexpr int kNameChars = 40;
