@@ -8,6 +8,8 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 QUrl soundUrl(const QString& path) {
@@ -27,12 +29,24 @@ QSoundEffect* effectFor(const QString& path) {
     return effect;
 }
 
+EffectSoundOutput& output() {
+    static EffectSoundOutput current;
+    return current;
+}
+
 }  // namespace
+
+void SetEffectSoundOutput(EffectSoundOutput sink) {
+    output() = std::move(sink);
+}
 
 bool PlayEffectSound(int id) {
     if (!ui::SkinContext::Settings().Sound()) return false;
     const QString path = ui::SkinContext::ResourcePath("wave", id);
     if (!QFile::exists(path)) return false;
-    effectFor(path)->play();
+    if (output())
+        output()(path);
+    else
+        effectFor(path)->play();
     return true;
 }

@@ -2,12 +2,14 @@
 #include "UiTestSupport.h"
 
 #include <ui/EffectSound.h>
+#include <ui/SkinContext.h>
 #include <ui/SkinIds.h>
 #include <ui/UiFont.h>
 #include <ui/ZoomOutline.h>
 #include <ui/ZoomRectEffect.h>
 
 #include <QFontInfo>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -51,12 +53,19 @@ TEST(EffectsTest, EffectSoundsFollowTheSoundFlag) {
                  {"mode change", true, ui::sound::kModeChange, true},
                  {"dialog open", true, ui::sound::kDialogOpen, true},
                  {"missing", true, 4242, false}};
+    QStringList played;
+    SetEffectSoundOutput([&played](const QString& path) { played << path; });
     for (const auto& c : cases) {
         ui::FixedEffectSettings flags;
         flags.sound = c.sound;
         ScopedSettings scoped(flags);
+        played.clear();
         EXPECT_EQ(PlayEffectSound(c.id), c.played) << c.name;
+        const QStringList expected =
+            c.played ? QStringList{ui::SkinContext::ResourcePath("wave", c.id)} : QStringList{};
+        EXPECT_EQ(played, expected) << c.name;
     }
+    SetEffectSoundOutput({});
 }
 
 TEST(EffectsTest, ZoomFramesMoveInTenthsTruncatingTowardZero) {
