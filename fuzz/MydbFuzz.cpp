@@ -84,8 +84,12 @@ TokenText tokensToText(const std::uint8_t* data, std::size_t size) {
                 line += pick(kValues, b);
             }
         }
-        out.text += line + pick(kLineEnds, next());
-        out.lines.push_back(std::move(line));
+        const char* end = pick(kLineEnds, next());
+        // A lone CR and the LF of an empty line after it make one CR LF: no line of its own.
+        const bool merged = line.empty() && end[0] == '\n' && !out.text.empty() &&
+                            out.text.back() == '\r';
+        out.text += line + end;
+        if (!merged) out.lines.push_back(std::move(line));
     }
     return out;
 }
