@@ -92,14 +92,6 @@ protected:
         return detail->duro;
     }
 
-    // The temporary files left in the temporary folder.
-    int TempFiles() const {
-        int count = 0;
-        for (const auto& e : fs::directory_iterator(scratch.path()))
-            count += e.path().filename().string().rfind("$$$", 0) == 0;
-        return count;
-    }
-
     RecordingTarget progress;
     platform::Event cancel;
 };

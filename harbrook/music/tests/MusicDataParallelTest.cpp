@@ -61,12 +61,6 @@ protected:
         const std::string bytes = testsupport::readFile(file);
         return bytes.size() > kObjectEnd ? bytes.substr(kObjectEnd) : std::string();
     }
-    int TempFiles() const {
-        int count = 0;
-        for (const auto& e : fs::directory_iterator(scratch.path()))
-            count += e.path().filename().string().rfind("$$$", 0) == 0;
-        return count;
-    }
 
     platform::Event cancel;
 };

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 class MusicFixture : public ::testing::Test {
@@ -30,6 +31,14 @@ protected:
         const int list = CSongbase::GetPlayListCount() - 1;
         for (const std::string& file : files) EXPECT_EQ(doc.AddFile(list, file), 0) << file;
         return list;
+    }
+
+    // The temporary ("$$$") files left in the scratch folder, which the jobs use as theirs.
+    int TempFiles() const {
+        int count = 0;
+        for (const auto& e : std::filesystem::directory_iterator(scratch.path()))
+            count += e.path().filename().string().rfind("$$$", 0) == 0;
+        return count;
     }
 
     testsupport::ScratchDir scratch;
