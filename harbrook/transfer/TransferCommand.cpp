@@ -12,6 +12,8 @@
 
 #include <outside/Shuttler.h>
 
+#include <filesystem>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -54,6 +56,7 @@ TransferCommand::Outcome TransferCommand::Run(int mode) {
     const Outcome outcome = usb ? SendOverUsb(mode, folder.Path())
                                 : CopyToDrive(mode, folder.Path());
     m_progress.End();
+    if (mode == kMusic && outcome == Outcome::Done) TellLostAnalyses();
     return outcome;  // the work folder goes with `folder`
 }
 
@@ -90,7 +93,7 @@ TransferCommand::Outcome TransferCommand::SendOverUsb(int mode, const std::strin
         if (!RunBuildJob(folder)) {
             m_progress.End();
             const bool cancelled = m_stores.music.ResultCode() == CTransferData::kCancelled;
-            m_prompts.Tell(m_stores.music.ErrorText());
+            TellMusicOutcome();
             return cancelled ? Outcome::Cancelled : Outcome::Failed;
         }
         CShuttler::SetPath(folder.c_str());
@@ -153,6 +156,46 @@ bool TransferCommand::RunBuildJob(const std::string& folder) {
     return music.JobSucceeded();
 }
 
+// The music store's message, and below it the file a failed build stopped at with the reason.
+std::string TransferCommand::MusicFailureText() const {
+    const CMusicData& music = m_stores.music;
+    std::string text = music.ErrorText();
+    const CMusicData::JobFault& fault = music.LastJobFault();
+    if (fault.path.empty()) return text;
+    text += "\r\r" + fault.path;
+    if (fault.sourceChanged) {
+        text += std::string("\r") + kChangedSinceCheck;
+    } else if (fault.error != 0) {
+        text += "\r" + std::generic_category().message(fault.error);
+    }
+    return text;
+}
+
+// A build whose own first check failed (files changed since the list was checked) shows the
+// check report, as the check before the transfer does; otherwise the store's message.
+void TransferCommand::TellMusicOutcome() {
+    CMusicData& music = m_stores.music;
+    const int code = music.ResultCode();
+    if (code == CMusicData::kNoPlayList || code == CMusicData::kEmptyPlayList ||
+        code == CMusicData::kMusicFileMissing) {
+        m_prompts.ShowCheckReport(music);
+    } else {
+        m_prompts.Tell(MusicFailureText());
+    }
+}
+
+// After a transfer: how many tracks went without their mood analysis, and the first of them.
+void TransferCommand::TellLostAnalyses() {
+    const auto& lost = m_stores.music.LostAnalyses();
+    if (lost.empty()) return;
+    constexpr std::size_t kListed = 5;
+    std::string text = std::to_string(lost.size()) + kAnalysisLost + "\r";
+    for (std::size_t i = 0; i < lost.size() && i < kListed; ++i)
+        text += "\r" + std::filesystem::path(lost[i].path).filename().string();
+    if (lost.size() > kListed) text += "\r…";
+    m_prompts.Tell(text);
+}
+
 TransferCommand::Outcome TransferCommand::CopyToDrive(int mode, const std::string& folder) {
     const std::string drive = m_prompts.ChooseDrive(mode);
     if (drive.empty()) {
@@ -179,7 +222,11 @@ TransferCommand::Outcome TransferCommand::CopyToDrive(int mode, const std::strin
         }
     }
     const Outcome outcome = CopyOutcome(store);
-    m_prompts.Tell(store.ErrorText());
+    if (mode == kMusic) {
+        TellMusicOutcome();
+    } else {
+        m_prompts.Tell(store.ErrorText());
+    }
     if (m_hooks.broadcastUpdate) m_hooks.broadcastUpdate();
     return outcome;
 }

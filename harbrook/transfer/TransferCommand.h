@@ -32,6 +32,11 @@ public:
     static constexpr const char* kCopyMessage =
         "リムーバブルメディアへデータを転送中です。\r\rしばらくお待ちください。";
     static constexpr const char* kFolderFailed = "ファイルが書き込めません。";
+    // Added to a failed music build's message under the file it names, and the summary of the
+    // tracks sent without their mood analysis (the number first).
+    static constexpr const char* kChangedSinceCheck = "チェック後に変更されたファイルです。";
+    static constexpr const char* kAnalysisLost =
+        "曲の曲調検出ができませんでした。\rこれらの曲は曲調検出なしで転送されました。";
 
     enum class Outcome {
         NotStarted,  // the user declined, the data failed its check or no drive was chosen
@@ -69,6 +74,9 @@ private:
     Outcome SendOverUsb(int mode, const std::string& folder);
     Outcome CopyToDrive(int mode, const std::string& folder);
     bool RunBuildJob(const std::string& folder);
+    std::string MusicFailureText() const;
+    void TellMusicOutcome();
+    void TellLostAnalyses();
     Outcome Send(const CTransferData& store, int (*trans)());
     void CopyStepLoop(CTransferData& store, const std::string& folder, const std::string& drive);
     Outcome CopyOutcome(CTransferData& store);

@@ -201,4 +201,42 @@ TEST_F(TransferCommandTest, MusicCardCopyWithoutDetectionWritesTheIndexLast) {
     EXPECT_FALSE(WorkFolderLeft());
 }
 
+// A source that changes after its check fails the build; the message names it and why.
+class ChangingSourceProgress : public RecordingProgress {
+public:
+    fs::path source;
+
+protected:
+    void Refresh() override {
+        RecordingProgress::Refresh();
+        if (source.empty() || Model().Position() == 0) return;  // after the first TRACK file
+        std::FILE* file = std::fopen(source.c_str(), "ab");
+        if (file) std::fputs("appended after the check", file), std::fclose(file);
+        source.clear();
+    }
+};
+
+TEST_F(TransferCommandTest, MusicSourceChangedAfterItsCheckIsNamedInTheFailure) {
+    const fs::path mp3 = card.path() / "changing.mp3";
+    fs::copy_file(testsupport::toneFile("transfer_tone.mp3", 44100, 2, "libmp3lame", 128000, 1),
+                  mp3);
+    ASSERT_EQ(music.NewPlayList(nullptr), 0);
+    ASSERT_EQ(music.AddFile(0, mp3.string()), 0);
+    ASSERT_EQ(music.AddFile(0, mp3.string()), 0);
+    ChangingSourceProgress changing;
+    changing.source = mp3;
+    TransferCommand copy{{music, myDb, pointStore}, settings, changing, prompts,
+                         {[] { return false; }, {}, {}}};
+    copy.SetWorkBase(base.folder());
+    copy.SetPauses(std::chrono::milliseconds(0));
+    prompts.drive = unit.folder();
+    EXPECT_EQ(copy.Run(0), Outcome::Failed);
+    ASSERT_FALSE(prompts.shown.empty());
+    const std::string& shown = prompts.shown.back();
+    EXPECT_NE(shown.find(mp3.string() + "\r" + TransferCommand::kChangedSinceCheck),
+              std::string::npos)
+        << shown;
+    EXPECT_FALSE(WorkFolderLeft());
+}
+
 }  // namespace
