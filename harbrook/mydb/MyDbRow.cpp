@@ -71,7 +71,7 @@ void setField(MyDbRow& row, MyDbField field, std::string_view cp932) {
         return;
     }
     // Fits whole: no character boundary to look for.
-    std::memcpy(s.data, cp932.data(), cp932.size());
+    if (!cp932.empty()) std::memcpy(s.data, cp932.data(), cp932.size());
     std::memset(s.data + cp932.size(), 0, s.size - cp932.size());
 }
 
