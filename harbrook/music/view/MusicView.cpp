@@ -44,12 +44,13 @@ CMusicView::CMusicView(CAppData& app, QWidget* parent)
     ConnectDrops();
     m_addTimer.setInterval(0);
     connect(&m_addTimer, &QTimer::timeout, this, &CMusicView::AddStep);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+    m_focusConnection = connect(qApp, &QApplication::focusChanged, this,
+                                [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
     Refill();
 }
 
 CMusicView::~CMusicView() {
+    disconnect(m_focusConnection);
     m_addTimer.stop();
     if (m_add) qApp->removeEventFilter(this);
     StorePlayColumns();

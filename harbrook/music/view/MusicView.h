@@ -169,5 +169,7 @@ private:
     MusicClipboard m_clip;
     std::unique_ptr<MusicAddRun> m_add;
     QTimer m_addTimer;
+    // Focus changes while the panes are torn down must not reach the half-destroyed view.
+    QMetaObject::Connection m_focusConnection;
     bool m_splitPlaced = false;
 };
