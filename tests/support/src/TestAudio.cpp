@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -43,10 +44,11 @@ std::string ffmpegFile(const std::string& name, const std::string& ffmpegArgs) {
         fs::remove(tmp);
         return {};
     }
-    std::error_code ec;
-    fs::rename(tmp, target, ec);
-    if (ec) return {};
-    return target.string();
+    // Another test process may have made the same file meanwhile and be reading it: never
+    // replace it (a new file under the old name looks like a source changed after its check).
+    const bool placed = ::link(tmp.c_str(), target.c_str()) == 0 || errno == EEXIST;
+    fs::remove(tmp);
+    return placed ? target.string() : std::string();
 }
 
 std::string toneFile(const std::string& name, int rate, int channels, const std::string& codec,
