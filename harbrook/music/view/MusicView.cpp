@@ -270,14 +270,7 @@ bool CMusicView::eventFilter(QObject* watched, QEvent* event) {
 
 void CMusicView::ShowContextMenu(CSkinList* list, CSkinTree* tree, const QPoint& pos) {
     if (!m_menu) {
-        m_menu = new CSkinPopupMenu(this);
-        connect(m_menu, &CSkinPopupMenu::commandChosen, this, [this](int id) {
-            if (platform::MessageTarget* frame = ui::SkinContext::CommandTarget()) {
-                platform::postTo(frame, ui::kWmCommand, static_cast<platform::WParam>(id), 0);
-            } else {
-                onCommand(id);
-            }
-        });
+        m_menu = CSkinPopupMenu::ForCommands(this, this);
     }
     m_pane = list ? Pane::TransferList : Pane::PlayTree;
     m_menu->SetEntries(

@@ -272,15 +272,7 @@ bool CMyDbView::ChooseFile(bool open, const std::string& folder, std::string& pa
 
 void CMyDbView::ShowContextMenu(const QPoint& pos) {
     if (!m_menu) {
-        m_menu = new CSkinPopupMenu(this);
-        connect(m_menu, &CSkinPopupMenu::commandChosen, this, [this](int id) {
-            // Chosen commands travel like menu commands, through the main frame when there is one.
-            if (platform::MessageTarget* frame = ui::SkinContext::CommandTarget()) {
-                platform::postTo(frame, ui::kWmCommand, static_cast<platform::WParam>(id), 0);
-            } else {
-                onCommand(id);
-            }
-        });
+        m_menu = CSkinPopupMenu::ForCommands(this, this);
     }
     m_menu->SetEntries(
         CSkinPopupMenu::EntriesOf(MenuResources::Popup(MenuResources::kMyDbMenu, kEditPopup),

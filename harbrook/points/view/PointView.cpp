@@ -152,15 +152,7 @@ std::optional<std::string> CPointView::commandText(int id) {
 
 void CPointView::ShowContextMenu(const QPoint& globalPos) {
     if (!m_contextMenu) {
-        m_contextMenu = new CSkinPopupMenu(this);
-        connect(m_contextMenu, &CSkinPopupMenu::commandChosen, this, [this](int id) {
-            // A chosen item travels as any menu command does: through the main frame's routing.
-            if (platform::MessageTarget* frame = ui::SkinContext::CommandTarget()) {
-                frame->post(ui::kWmCommand, static_cast<platform::WParam>(id), 0);
-            } else {
-                onCommand(id);
-            }
-        });
+        m_contextMenu = CSkinPopupMenu::ForCommands(this, this);
     }
     m_contextMenu->SetEntries(CSkinPopupMenu::EntriesOf(
         MenuResources::Popup(MenuResources::kPointsMenu, 1),

@@ -1,5 +1,8 @@
 #include <shell/gui/SkinPopupMenu.h>
 
+#include <shell/CommandTarget.h>
+#include <platform/MessageTarget.h>
+#include <ui/SkinContext.h>
 #include <ui/SkinPalette.h>
 #include <ui/UiFont.h>
 
@@ -30,6 +33,18 @@ CSkinPopupMenu::CSkinPopupMenu(QWidget* parent) : QWidget(parent, Qt::Popup) {
     setFont(MakeUiFont(false, 100));
     setMouseTracking(true);
     setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+CSkinPopupMenu* CSkinPopupMenu::ForCommands(QWidget* owner, CommandTarget* fallback) {
+    auto* menu = new CSkinPopupMenu(owner);
+    QObject::connect(menu, &CSkinPopupMenu::commandChosen, owner, [fallback](int id) {
+        if (platform::MessageTarget* frame = ui::SkinContext::CommandTarget()) {
+            frame->post(ui::kWmCommand, static_cast<platform::WParam>(id), 0);
+        } else if (fallback) {
+            fallback->onCommand(id);
+        }
+    });
+    return menu;
 }
 
 std::vector<CSkinPopupMenu::Entry> CSkinPopupMenu::EntriesOf(

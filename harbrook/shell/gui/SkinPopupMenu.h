@@ -4,6 +4,8 @@
 // arrow keys so that the menu bar can open the neighbouring menu instead.
 #include <shell/gui/MenuResources.h>
 
+class CommandTarget;
+
 #include <QString>
 #include <QWidget>
 
@@ -24,6 +26,10 @@ public:
     };
 
     explicit CSkinPopupMenu(QWidget* parent = nullptr);
+
+    // A context menu of `owner` whose chosen items travel as any menu command does: through the
+    // main frame's routing when there is a frame, else straight to `fallback`.
+    static CSkinPopupMenu* ForCommands(QWidget* owner, CommandTarget* fallback);
 
     // The entries of a menu popup, each enabled as `enabled` says and worded as `text` says
     // (nothing or an empty function: the item's own text).
