@@ -6,7 +6,7 @@
 
 set(HARBROOK_DATA_DIR share/harbrook)  # the GUI looks for exactly this beside its bin folder
 
-foreach(lib songbase soundkit)
+foreach(lib songbase soundkit soundkit-media harbrook-pictures)
   if(TARGET ${lib})
     install(TARGETS ${lib} LIBRARY DESTINATION lib)
   endif()

@@ -15,6 +15,7 @@
 #include <shell/gui/MainFrame.h>
 #include <shell/gui/TransferRunner.h>
 #include <shell/gui/ViewContainer.h>
+#include <soundkit/Soundkit.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -103,6 +104,9 @@ int main(int argc, char** argv) {
     if (screenshots) {
         // A picture run leaves the user's settings as they were.
         app.SetSaveOnExit(false);
+    } else {
+        // Music files once checked are not opened again while they stay unchanged.
+        CSoundkit::UseProbeFile(CSoundkit::DefaultProbeFile().c_str());
     }
     if (!app.InitInstance()) {
         // A second copy ends quietly and successfully; a failed start-up reports failure.

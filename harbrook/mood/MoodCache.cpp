@@ -65,15 +65,7 @@ MoodCache::MoodCache(std::string folder)
     : m_folder(platform::withTrailingSlash(std::move(folder))) {}
 
 std::string MoodCache::DefaultFolder() {
-    const char* cache = std::getenv("XDG_CACHE_HOME");
-    fs::path base;
-    if (cache && fs::path(cache).is_absolute()) {
-        base = cache;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = fs::path(home && *home ? home : "/tmp") / ".cache";
-    }
-    return (base / "harbrook" / "mood").string() + "/";
+    return platform::cacheFolder() + "mood/";
 }
 
 std::optional<MoodCache::Key> MoodCache::KeyOf(const std::string& musicFile) {

@@ -20,6 +20,13 @@ std::string tempFolder() {
     return withTrailingSlash(dir && *dir ? dir : "/tmp");
 }
 
+std::string cacheFolder() {
+    const char* cache = std::getenv("XDG_CACHE_HOME");
+    if (cache && *cache == '/') return withTrailingSlash(cache) + "harbrook/";
+    const char* home = std::getenv("HOME");
+    return withTrailingSlash(home && *home ? home : "/tmp") + ".cache/harbrook/";
+}
+
 namespace {
 std::string nameFor(const std::string& folder, const std::string& prefix, unsigned number) {
     char hex[8];

@@ -2,8 +2,7 @@
 #include <soundkit/Soundkit.h>
 
 #include "FormatRules.h"
-#include "SourceInspector.h"
-#include "TagText.h"
+#include "ProbeCache.h"
 
 #include <platform/Cp932.h>
 
@@ -13,8 +12,7 @@
 
 using soundkit::FormatRules;
 using soundkit::SourceDetails;
-using soundkit::SourceInspector;
-using soundkit::TagText;
+using soundkit::ProbeCache;
 
 namespace {
 
@@ -73,9 +71,17 @@ CSoundkit& CSoundkit::operator=(const CSoundkit& other) {
     return *this;
 }
 
+void CSoundkit::UseProbeFile(const char* file) {
+    ProbeCache::instance().UseFile(file ? file : "");
+}
+
+std::string CSoundkit::DefaultProbeFile() {
+    return soundkit::ProbeStore::DefaultFile();
+}
+
 int CSoundkit::CheckFormat(const char* path) {
     if (!path || !hasPlayableExtension(path)) return SK_CHECK_EXTENSION;
-    SourceDetails d = SourceInspector::inspect(path, true);
+    SourceDetails d = ProbeCache::instance().inspect(path, true);
     switch (d.status) {
     case SourceDetails::Status::Unreadable:
         return SK_CHECK_UNREADABLE;
@@ -92,7 +98,7 @@ int CSoundkit::CheckFormat(const char* path) {
 int CSoundkit::GetInfo(const char* path, AVT_Tk_DetailInfo* detail, unsigned short* tagTrackNo,
                        std::uint32_t* fileSize) {
     if (!path || !detail) return 0;
-    SourceDetails d = SourceInspector::inspect(path);
+    SourceDetails d = ProbeCache::instance().inspect(path, false);
     if (d.status != SourceDetails::Status::Ok) return 0;
     std::uint16_t codec;
     if (d.format.formatTag == soundkit::kFormatTagMp3)
@@ -107,8 +113,7 @@ int CSoundkit::GetInfo(const char* path, AVT_Tk_DetailInfo* detail, unsigned sho
     detail->minutes = static_cast<std::uint16_t>(seconds / 60);
     detail->seconds = static_cast<std::uint16_t>(seconds % 60);
     detail->bitRate = kbitForRecord(infoBitRate(d));
-    std::string title = d.title.empty() ? TagText::titleFromPath(path) : d.title;
-    platform::copyCp932Field(detail->title, sizeof detail->title, title);
+    platform::copyCp932Field(detail->title, sizeof detail->title, d.title);
     platform::copyCp932Field(detail->artist, sizeof detail->artist, d.artist);
     if (tagTrackNo) *tagTrackNo = trackNumber(d.track);
     if (fileSize) *fileSize = static_cast<std::uint32_t>(d.fileSize);

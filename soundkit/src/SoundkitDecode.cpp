@@ -2,10 +2,10 @@
 #include <soundkit/Soundkit.h>
 
 #include "DecodeContext.h"
-#include "WavDecoder.h"
+#include "MediaModule.h"
 
 using soundkit::DecodeContext;
-using soundkit::WavDecoder;
+using soundkit::MediaModule;
 
 int CSoundkit::Decode(const char* source, const char* wavPath, const SoundkitPcmForm* form,
                       SoundkitDecodeError* error) {
@@ -13,10 +13,12 @@ int CSoundkit::Decode(const char* source, const char* wavPath, const SoundkitPcm
     SoundkitDecodeError result = SoundkitDecodeError::CannotOpen;
     if (source && wavPath) {
         DecodeContext::Run run(DecodeContext::instance());
-        WavDecoder decoder(run.stopFlag(), [this](int percent) {
+        const auto progress = [this](int percent) {
             platform::postTo(m_target, m_progressMessage, 0, percent);
-        });
-        result = decoder.run(source, wavPath, form);
+        };
+        const soundkit::MediaFunctions* media = MediaModule::functions();
+        result = media ? media->decode(run.stopFlag(), progress, source, wavPath, form)
+                       : SoundkitDecodeError::Undecodable;
         if (run.stopFlag() || m_stop != 0) result = SoundkitDecodeError::Stopped;
     }
     // Posted at the end of every run, whatever its outcome.

@@ -4,7 +4,6 @@
 #include "Id3Tags.h"
 #include "MediaSource.h"
 #include "PcmDecoder.h"
-#include "ProbeCache.h"
 #include "TagText.h"
 
 extern "C" {
@@ -56,19 +55,6 @@ bool claimsMoreThanItHolds(const SourceDetails& d, std::uint64_t averageBitRate)
 }  // namespace
 
 SourceDetails SourceInspector::inspect(const std::string& path, bool probeAudio) {
-    // Only regular files: opening a FIFO or a device could block forever.
-    const auto stamp = ProbeCache::stampOf(path);
-    if (!stamp) return {};
-    ProbeCache& cache = ProbeCache::instance();
-    if (auto kept = cache.find(path, *stamp, probeAudio)) return *kept;
-    const std::int64_t started = ProbeCache::nowNs();
-    SourceDetails details = inspectFile(path, probeAudio);
-    // A file that changed while it was read may have given a mixture of old and new.
-    if (ProbeCache::stampOf(path) == stamp) cache.keep(path, *stamp, started, details, probeAudio);
-    return details;
-}
-
-SourceDetails SourceInspector::inspectFile(const std::string& path, bool probeAudio) {
     SourceDetails details;
     // Protected WMA is refused before anything else, like the runtime refusing to open it.
     // An ASF header we cannot read whole may hide protection: refuse it.
@@ -95,6 +81,7 @@ SourceDetails SourceInspector::inspectFile(const std::string& path, bool probeAu
     details.artist = TagText::fromUtf8(artist.empty() ? source.tag("author") : artist);
     details.track = source.tag("track");
     if (source.isMp3()) readLegacyText(path, details);
+    if (details.title.empty()) details.title = TagText::titleFromPath(path);
     details.fileSize = source.fileSize();
     details.audioPresent = probeAudio && !claimsMoreThanItHolds(details, source.averageBitRate()) &&
                            decodesAudio(source);

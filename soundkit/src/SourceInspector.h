@@ -17,7 +17,8 @@ struct SourceDetails {
     bool vbr = false;
     std::uint64_t fileSize = 0;
     std::uint64_t duration100ns = 0;
-    // Title and artist in code page 932, the track number tag as UTF-8; empty when absent.
+    // Title and artist in code page 932, the track number tag as UTF-8; empty when absent, but
+    // for the title, which is then the file's name without its extension.
     std::string title;
     std::string artist;
     std::string track;
@@ -31,11 +32,10 @@ public:
     // No single file may keep a check busy longer than this.
     static constexpr std::chrono::seconds kTimeLimit{10};
 
-    // A file probed before and unchanged since is not opened again (see ProbeCache).
+    // Opens the file and reads its details (ProbeCache::inspect spares unchanged files this).
     static SourceDetails inspect(const std::string& path, bool probeAudio = false);
 
 private:
-    static SourceDetails inspectFile(const std::string& path, bool probeAudio);
     // Replaces FFmpeg's reading of ID3 text whose frames do not say how it is encoded.
     static void readLegacyText(const std::string& path, SourceDetails& details);
 };

@@ -36,6 +36,7 @@ constexpr CommandDetail kDetails[] = {
      "          analysis status (3328 success), then the 38 result words\n"
      "  --jobs N  files analysed at once (1 to 64; default: one per core)\n"
      "  --no-cache  analyse every file afresh, without the mood result cache\n"
+     "              and the music file probes ($XDG_CACHE_HOME/harbrook/probes)\n"
      "  --      end of the options; every later argument is a file\n",
      "0 every file was analysed, 1 a file was not, 2 usage error"},
     {"build",
@@ -49,8 +50,9 @@ constexpr CommandDetail kDetails[] = {
      "  --out DIR     the folder to build in (required)\n"
      "  --no-detect   skip the mood detection\n"
      "  --jobs N      tracks decoded and analysed at once (1 to 64; default: one per core)\n"
-     "  --no-cache    analyse every track afresh, without the mood result cache\n"
-     "                ($XDG_CACHE_HOME/harbrook/mood)\n"
+     "  --no-cache    check and analyse every track afresh, without the mood result cache\n"
+     "                ($XDG_CACHE_HOME/harbrook/mood) and the music file probes\n"
+     "                ($XDG_CACHE_HOME/harbrook/probes)\n"
      "  --open F      start from the playlists of the saved edit data file F\n"
      "  --save F      save the playlists as the edit data file F after a successful build\n"
      "  --            end of the options; every later argument is a source\n",

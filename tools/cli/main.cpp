@@ -3,6 +3,9 @@
 #include "CommandHelp.h"
 #include "Messages.h"
 
+#include <soundkit/Soundkit.h>
+
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <string>
@@ -27,6 +30,10 @@ int main(int argc, char** argv) {
             cli::printCommandHelp(c, stdout);
             return cli::kExitOk;
         }
+        // Music files once checked are not opened again while they stay unchanged, unless the
+        // command is told to use no cached results.
+        if (std::find(args.begin(), args.end(), "--no-cache") == args.end())
+            CSoundkit::UseProbeFile(CSoundkit::DefaultProbeFile().c_str());
         return c.run(args);
     }
     std::fprintf(

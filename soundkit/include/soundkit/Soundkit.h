@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <string>
 
 // CheckFormat result codes (0 = playable).
 enum SoundkitCheck : int {
@@ -53,6 +54,13 @@ public:
     CSoundkit(const CSoundkit& other);
     CSoundkit& operator=(const CSoundkit& other);
     ~CSoundkit() = default;
+
+    // Keeps what checks and information learn of each music file in `file` between runs, so a
+    // later run does not open an unchanged file again; null or "" keeps it for this run only
+    // (the default). The file is written when the process ends.
+    static void UseProbeFile(const char* file);
+    // The user's probe file, under $XDG_CACHE_HOME/harbrook/.
+    static std::string DefaultProbeFile();
 
     // A result code of SoundkitCheck.
     int CheckFormat(const char* path);
