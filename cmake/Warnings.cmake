@@ -30,7 +30,6 @@ function(harbrook_gui_test name)
   add_executable(${name} ${T_SOURCES})
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
   harbrook_warnings(${name})
-  harbrook_qt_pch(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS} harbrook_gui_test_main Qt6::Test GTest::gtest
     GTest::gmock)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT
