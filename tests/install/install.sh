@@ -31,6 +31,18 @@ for program in harbrook harbrook-cli; do
     fail "$program does not load the installed libsongbase"
 done
 
+# No program or library may search the current folder for libraries: an empty or relative entry in
+# a run path would load whatever lies in the folder the user starts it from.
+for f in "$build"/bin/* "$build"/lib/*.so "$prefix"/bin/* "$prefix"/lib/*.so; do
+  [ -f "$f" ] || continue
+  runpath=$(readelf -d "$f" 2>/dev/null | sed -n 's/.*R\(UN\)\{0,1\}PATH.*\[\(.*\)\]/\2/p' || true)
+  [ -n "$runpath" ] || continue
+  IFS=: read -ra entries <<<"$runpath:"
+  for entry in "${entries[@]}"; do
+    [[ $entry == /* || $entry == \$ORIGIN* ]] || fail "$f searches '$entry' for libraries ($runpath)"
+  done
+done
+
 # A fresh user: own home, configuration and runtime folders.
 mkdir -m 700 "$work/home" "$work/runtime"
 run=(env -u LD_LIBRARY_PATH HOME="$work/home" XDG_CONFIG_HOME="$work/home/config"
