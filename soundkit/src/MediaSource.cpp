@@ -1,5 +1,6 @@
 #include "MediaSource.h"
 
+#include "ContainerSniff.h"
 #include "MpegAudioHeader.h"
 
 extern "C" {
@@ -64,8 +65,11 @@ MediaSource::OpenResult MediaSource::open(const std::string& path, Formats forma
     av_dict_set(&options, "format_whitelist",
                 formats == Formats::Unit ? kUnitFormats : kAudioFormats, 0);
     av_dict_set(&options, "protocol_whitelist", "file", 0);
+    // A plain MP3 or ASF file is opened by its demuxer straight away, without FFmpeg's probe.
+    const char* known = formats == Formats::Unit ? ContainerSniff::demuxerFor(path) : nullptr;
+    const AVInputFormat* demuxer = known ? av_find_input_format(known) : nullptr;
     // The "file:" prefix keeps names such as "concat:x.mp3" from choosing another protocol.
-    int result = avformat_open_input(&m_format, ("file:" + path).c_str(), nullptr, &options);
+    int result = avformat_open_input(&m_format, ("file:" + path).c_str(), demuxer, &options);
     av_dict_free(&options);
     if (result < 0) {  // avformat_open_input freed the context
         return result == AVERROR(EACCES) || result == AVERROR(ENOENT) ? OpenResult::CannotOpen

@@ -30,6 +30,16 @@ std::optional<MpegAudioHeader> MpegAudioHeader::parse(const std::uint8_t* bytes,
     h.sampleRate = kSampleRates[rateIndex] / divisor;
     h.bitRate = kBitRates[version == 3 ? 0 : 1][h.layer - 1][bitRateIndex] * 1000;
     h.channels = (bytes[3] >> 6) == 3 ? 1 : 2;
+    const int padding = (bytes[2] >> 1) & 1;
+    if (h.bitRate > 0) {
+        if (h.layer == 1) {
+            h.frameSize = (12 * h.bitRate / h.sampleRate + padding) * 4;
+        } else {
+            // Layer III of MPEG-2 and 2.5 holds half the samples per frame of MPEG-1.
+            const int halfFrame = h.layer == 3 && version != 3 ? 2 : 1;
+            h.frameSize = 144 * h.bitRate / (h.sampleRate * halfFrame) + padding;
+        }
+    }
     return h;
 }
 
