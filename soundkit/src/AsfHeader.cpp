@@ -106,6 +106,10 @@ AsfHeader::ReadResult AsfHeader::read(const std::string& path) {
     return parse(bytes) ? ReadResult::Ok : ReadResult::Malformed;
 }
 
+bool AsfHeader::startsHeader(std::span<const std::uint8_t> bytes) {
+    return ByteReader(bytes).guidAt(0, kHeaderObject);
+}
+
 bool AsfHeader::parse(std::span<const std::uint8_t> bytes) {
     *this = AsfHeader();
     ByteReader r(bytes);

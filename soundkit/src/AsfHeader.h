@@ -24,6 +24,8 @@ public:
     ReadResult read(const std::string& path);
     // Parses header bytes (the header object from offset 0).
     bool parse(std::span<const std::uint8_t> bytes);
+    // Whether `bytes` start with the header object's GUID, as every ASF file does.
+    static bool startsHeader(std::span<const std::uint8_t> bytes);
 
     bool encrypted() const { return m_encrypted; }
     bool variableBitRate() const { return m_vbr; }

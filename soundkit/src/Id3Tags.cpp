@@ -143,6 +143,14 @@ Id3Tags Id3Tags::read(const std::string& path) {
     return tags;
 }
 
+std::uint64_t Id3Tags::v2TagLength(const unsigned char* header, std::size_t size) {
+    if (size < kTagHeader || std::memcmp(header, "ID3", 3) != 0 || header[3] == 0xFF ||
+        header[4] == 0xFF || ((header[6] | header[7] | header[8] | header[9]) & 0x80))
+        return 0;
+    const bool footer = (header[5] & 0x10) != 0;
+    return kTagHeader + syncsafe(header + 6) + (footer ? kTagHeader : 0);
+}
+
 Id3Tags::V2 Id3Tags::readV2(std::FILE* file, std::uint64_t fileSize) {
     auto header = readAt(file, 0, kTagHeader);
     if (!header || header->compare(0, 3, "ID3") != 0) return V2::Absent;

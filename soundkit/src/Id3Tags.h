@@ -28,6 +28,9 @@ public:
     };
 
     static Id3Tags read(const std::string& path);
+    // Bytes taken by the ID3v2 tag (header, body and footer) that `header` (the file's first
+    // 10 bytes) starts, 0 when it starts none.
+    static std::uint64_t v2TagLength(const unsigned char* header, std::size_t size);
 
     const std::optional<Text>& field(Id3Field f) const {
         return m_fields[static_cast<std::size_t>(f)];
